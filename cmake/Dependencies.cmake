@@ -1,0 +1,32 @@
+# Third-party libraries. Natively they are Debian's; for MinGW they are the static
+# builds that scripts/build-deps.sh leaves in the cache named by the toolchain file.
+
+if(WIN32)
+  foreach(lib sqlite3 jpeg)
+    find_library(ZUNO_${lib}_LIB NAMES lib${lib}.a REQUIRED)
+  endforeach()
+  find_path(ZUNO_DEPS_INCLUDE sqlite3.h REQUIRED)
+  add_library(zuno_sqlite3 INTERFACE)
+  target_link_libraries(zuno_sqlite3 INTERFACE ${ZUNO_sqlite3_LIB})
+  target_include_directories(zuno_sqlite3 INTERFACE ${ZUNO_DEPS_INCLUDE})
+  add_library(zuno_jpeg INTERFACE)
+  target_link_libraries(zuno_jpeg INTERFACE ${ZUNO_jpeg_LIB})
+  target_include_directories(zuno_jpeg INTERFACE ${ZUNO_DEPS_INCLUDE})
+else()
+  find_package(SQLite3 REQUIRED)
+  find_package(JPEG REQUIRED)
+  add_library(zuno_sqlite3 INTERFACE)
+  target_link_libraries(zuno_sqlite3 INTERFACE SQLite::SQLite3)
+  add_library(zuno_jpeg INTERFACE)
+  target_link_libraries(zuno_jpeg INTERFACE JPEG::JPEG)
+endif()
+
+if(ZUNO_TESTS)
+  find_package(GTest REQUIRED)
+  add_library(zuno_gtest_main INTERFACE)
+  target_link_libraries(zuno_gtest_main INTERFACE GTest::gtest GTest::gtest_main GTest::gmock)
+endif()
+
+if(ZUNO_BENCH)
+  find_package(benchmark REQUIRED)
+endif()

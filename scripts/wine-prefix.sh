@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Creates the project's Wine prefix (outside the source tree) once: Chinese fonts for
+# 宋体 and 隶书, no window-manager decorations under Xvfb. Later calls return at once.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/common.sh"
+
+stamp=$WINEPREFIX/.zuno-ready-2
+[ -f "$stamp" ] && exit 0
+
+exec 9>"$ZUNO_CACHE/wineprefix.lock"
+flock 9
+[ -f "$stamp" ] && exit 0
+
+log "creating Wine prefix in $WINEPREFIX"
+mkdir -p "$WINEPREFIX"
+# wineboot needs no display; keep it from opening one.
+DISPLAY= "$WINE64" wineboot --init >/dev/null 2>&1 || true
+"$WINESERVER" -w
+
+reg=$(mktemp --suffix=.reg)
+{
+  printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+  printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
+  for face in 宋体 新宋体 SimSun NSimSun 隶书 LiSu 黑体 SimHei 微软雅黑 "Microsoft YaHei"; do
+    printf '"%s"="WenQuanYi Zen Hei"\r\n' "$face"
+  done
+  printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n'
+  # Without a window manager, destroying a managed window blocks for about two seconds.
+  printf '"Managed"="N"\r\n"Decorated"="N"\r\n'
+  printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\r\n'
+  printf '"ShowCrashDialog"=dword:00000000\r\n'
+} | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } > "$reg"
+DISPLAY= "$WINE64" regedit /S "$(winepath_of "$reg")" >/dev/null 2>&1 || DISPLAY= "$WINE64" regedit /S "$reg"
+"$WINESERVER" -w
+rm -f "$reg"
+touch "$stamp"

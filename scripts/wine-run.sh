@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Runs a Windows program under wine64 in the project's prefix. ctest uses it as the
+# emulator for the Windows tests; the run and test scripts use it too.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/common.sh"
+export LC_ALL=zh_CN.UTF-8   # ANSI code page 936
+"$here/wine-prefix.sh"
+exec "$WINE64" "$@"
