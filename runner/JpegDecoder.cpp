@@ -7,6 +7,7 @@
 #include <memory>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 namespace zuno::runner {
 namespace {

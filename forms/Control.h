@@ -1,0 +1,232 @@
+// Controls of the form layer: TControl (bounds, caption, colour, font, enabled,
+// visible and the replaceable message handler), TWinControl (a real window) and
+// TGraphicControl (painted by its parent, no window of its own).
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "forms/Component.h"
+#include "forms/Graphics.h"
+#include "forms/Messages.h"
+
+namespace zuno::forms {
+
+class TWinControl;
+class TForm;
+
+enum TShiftFlag : unsigned { ssShift = 1, ssAlt = 2, ssCtrl = 4 };
+using TShiftState = unsigned;
+TShiftState CurrentShiftState();
+
+using TNotifyEvent = std::function<void(TComponent* sender)>;
+using TKeyEvent = std::function<void(TComponent* sender, WORD& key, TShiftState shift)>;
+using TKeyPressEvent = std::function<void(TComponent* sender, wchar_t& key)>;
+
+struct TSizeConstraints {
+    int MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;  // 0: no limit
+};
+
+class TControl : public TComponent {
+    ZUNO_COMPONENT_CLASS(TControl, TComponent)
+public:
+    explicit TControl(TComponent* owner);
+    ~TControl() override;
+
+    TWinControl* Parent() const { return parent_; }
+    virtual void SetParent(TWinControl* parent);
+
+    // Bounds in pixels, relative to the parent's client area.
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    void SetLeft(int v) { SetBounds(v, top_, width_, height_); }
+    void SetTop(int v) { SetBounds(left_, v, width_, height_); }
+    void SetWidth(int v) { SetBounds(left_, top_, v, height_); }
+    void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
+    virtual void SetBounds(int left, int top, int width, int height);
+    RECT BoundsRect() const { return {left_, top_, left_ + width_, top_ + height_}; }
+    virtual RECT ClientRect() const { return {0, 0, width_, height_}; }
+    int ClientWidth() const { return ClientRect().right; }
+    int ClientHeight() const { return ClientRect().bottom; }
+
+    bool Visible() const { return visible_; }
+    void SetVisible(bool v);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    // Visible here and in every parent.
+    bool Showing() const;
+
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool v);
+
+    const std::wstring& Caption() const { return caption_; }
+    void SetCaption(const std::wstring& text);
+
+    TColor Color() const { return color_; }
+    void SetColor(TColor c);
+    TFont& Font() { return font_; }
+    const TFont& Font() const { return font_; }
+    bool ParentFont = false;
+    TSizeConstraints Constraints;
+    std::wstring Hint;
+
+    // The replaceable message handler. It starts as this control's own WndProc.
+    TWndMethod WindowProc;
+    LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+    virtual void WndProc(TMessage& m);
+    virtual void DefaultHandler(TMessage& m);
+
+    void Invalidate();
+    virtual void Repaint();
+    virtual void Click();
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+
+    TForm* ParentForm() const;
+
+protected:
+    virtual void BoundsChanged() {}
+    virtual void TextChanged() {}
+    virtual void ColorChanged() {}
+    virtual void FontChanged() {}
+    virtual void VisibleChanged() {}
+    virtual void EnabledChanged() {}
+    // The brush of this control's colour, created on demand and owned here.
+    HBRUSH ColorBrush();
+
+    TWinControl* parent_ = nullptr;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    bool visible_ = true;
+    bool enabled_ = true;
+    std::wstring caption_;
+    TColor color_ = clBtnFace;
+    TFont font_;
+
+private:
+    friend class TWinControl;
+    HBRUSH brush_ = nullptr;
+    TColor brushColor_ = 0;
+};
+
+// A control painted by its parent: it receives WM_PAINT with the parent's DC in
+// wParam, translated so that (0, 0) is its own top-left corner.
+class TGraphicControl : public TControl {
+    ZUNO_COMPONENT_CLASS(TGraphicControl, TControl)
+public:
+    explicit TGraphicControl(TComponent* owner) : TControl(owner) {}
+    void WndProc(TMessage& m) override;
+    void Repaint() override;
+    bool Transparent = false;
+    bool MouseInside = false;
+
+protected:
+    virtual void Paint(HDC dc) {}
+    void BoundsChanged() override;
+    void TextChanged() override { Invalidate(); }
+    void ColorChanged() override { Invalidate(); }
+    void FontChanged() override { Invalidate(); }
+    void VisibleChanged() override;
+};
+
+struct TCreateParams {
+    std::wstring ClassName;   // window class; empty: the control's own class
+    DWORD Style = WS_CHILD | WS_CLIPSIBLINGS;
+    DWORD ExStyle = 0;
+    HWND WndParent = nullptr;
+    // A system class (BUTTON, EDIT, …): its window procedure is kept as DefWndProc
+    // and ours put in front. Our own classes are registered with ours directly.
+    bool SystemClass = false;
+    UINT ClassStyle = CS_DBLCLKS;
+};
+
+class TWinControl : public TControl {
+    ZUNO_COMPONENT_CLASS(TWinControl, TControl)
+public:
+    explicit TWinControl(TComponent* owner);
+    ~TWinControl() override;
+
+    // The window, created on first use together with those of its children.
+    HWND Handle();
+    HWND HandleIfAllocated() const { return hwnd_; }
+    bool HandleAllocated() const { return hwnd_ != nullptr; }
+    void HandleNeeded() { Handle(); }
+    void RecreateWnd();
+    void DestroyHandle();
+
+    // The object of a window of ours, or null.
+    static TWinControl* FromHandle(HWND hwnd);
+
+    // Children in creation order (z-order follows it).
+    const std::vector<TControl*>& Controls() const { return controls_; }
+    int ControlCount() const { return static_cast<int>(controls_.size()); }
+    void InsertControl(TControl* c);
+    void RemoveControl(TControl* c);
+
+    bool TabStop = false;
+    int TabOrder = 0;
+    bool CanFocus() const;
+    bool Focused() const;
+    void SetFocus();
+
+    TKeyEvent OnKeyDown;
+    TKeyEvent OnKeyUp;
+    TKeyPressEvent OnKeyPress;
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+
+    void WndProc(TMessage& m) override;
+    void DefaultHandler(TMessage& m) override;
+    void Repaint() override;
+    RECT ClientRect() const override;
+
+    // The window procedure the control's window had before ours (the system class's
+    // own procedure for standard controls); DefaultHandler ends there.
+    WNDPROC DefWndProc = DefWindowProcW;
+
+protected:
+    virtual void CreateParams(TCreateParams& params);
+    virtual void CreateWnd();
+    // Runs once the window exists and before the children's windows are created.
+    virtual void CreateWindowHandle(const TCreateParams& params);
+    virtual void AfterCreateHandle() {}
+    // Painting of a window of our own class, before the graphic children.
+    virtual void PaintWindow(HDC dc) {}
+    // Called when the font of this control changed, after the children that follow
+    // their parent's font have been updated.
+    void PropagateFont();
+    void BoundsChanged() override;
+    void TextChanged() override;
+    void FontChanged() override;
+    void ColorChanged() override;
+    void VisibleChanged() override;
+    void EnabledChanged() override;
+
+    // Paints the window-less children over what the window itself painted.
+    void PaintControls(HDC dc);
+    // Default WM_PAINT: the window's own painting, then the graphic children.
+    void PaintHandler(TMessage& m);
+    // WM_CTLCOLOR* for this control: its font colour on its own colour.
+    void CtlColor(TMessage& m);
+    // Sends a notification meant for a child window to that child as CN_BASE + msg.
+    bool ReflectToChild(TMessage& m);
+
+    HWND hwnd_ = nullptr;
+    std::vector<TControl*> controls_;
+    TGraphicControl* hoverGraphic_ = nullptr;
+
+private:
+    friend LRESULT CALLBACK ControlWndProc(HWND, UINT, WPARAM, LPARAM);
+    void TrackGraphicHover(int x, int y);
+    void KeyMessage(TMessage& m);
+    bool mouseInside_ = false;
+    bool ownClass_ = false;
+};
+
+LRESULT CALLBACK ControlWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+}  // namespace zuno::forms

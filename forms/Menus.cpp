@@ -1,0 +1,401 @@
+// Menu items mirrored into native menus entry by entry, so that building a catalogue
+// of thousands of items costs one native call per item.
+#include "forms/Menus.h"
+
+#include <unordered_map>
+#include <unordered_set>
+
+#include "forms/Form.h"
+
+namespace zuno::forms {
+namespace {
+
+// Menu command ids are 16 bits in WM_COMMAND; freed ids are reused.
+struct CommandPool {
+    std::unordered_map<UINT, TMenuItem*> items;
+    std::unordered_set<const TMenuItem*> live;
+    std::vector<UINT> freed;
+    UINT next = 100;
+
+    UINT Take(TMenuItem* item) {
+        UINT id;
+        if (!freed.empty()) {
+            id = freed.back();
+            freed.pop_back();
+        } else {
+            id = next++;
+        }
+        items[id] = item;
+        live.insert(item);
+        return id;
+    }
+    void Give(UINT id, const TMenuItem* item) {
+        items.erase(id);
+        live.erase(item);
+        freed.push_back(id);
+    }
+};
+
+CommandPool& Pool() {
+    static CommandPool pool;
+    return pool;
+}
+
+std::wstring KeyName(WORD key) {
+    if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) return std::wstring(1, static_cast<wchar_t>(key));
+    if (key >= VK_F1 && key <= VK_F24) return L"F" + std::to_wstring(key - VK_F1 + 1);
+    switch (key) {
+    case VK_BACK: return L"BkSp";
+    case VK_TAB: return L"Tab";
+    case VK_RETURN: return L"Enter";
+    case VK_ESCAPE: return L"Esc";
+    case VK_SPACE: return L"Space";
+    case VK_PRIOR: return L"PgUp";
+    case VK_NEXT: return L"PgDn";
+    case VK_END: return L"End";
+    case VK_HOME: return L"Home";
+    case VK_LEFT: return L"Left";
+    case VK_UP: return L"Up";
+    case VK_RIGHT: return L"Right";
+    case VK_DOWN: return L"Down";
+    case VK_INSERT: return L"Ins";
+    case VK_DELETE: return L"Del";
+    }
+    return {};
+}
+
+}  // namespace
+
+TShortCut ShortCut(WORD key, unsigned shiftState) {
+    TShortCut sc = key & 0xFF;
+    if (shiftState & 1) sc |= scShift;  // ssShift
+    if (shiftState & 4) sc |= scCtrl;   // ssCtrl
+    if (shiftState & 2) sc |= scAlt;    // ssAlt
+    return sc;
+}
+
+std::wstring ShortCutToText(TShortCut sc) {
+    const std::wstring name = KeyName(sc & 0xFF);
+    if (name.empty()) return {};
+    std::wstring text;
+    if (sc & scShift) text += L"Shift+";
+    if (sc & scCtrl) text += L"Ctrl+";
+    if (sc & scAlt) text += L"Alt+";
+    return text + name;
+}
+
+// ---- TImageList -----------------------------------------------------------
+
+TImageList::TImageList(TComponent* owner, int width, int height)
+    : TComponent(owner), width_(width), height_(height),
+      list_(ImageList_Create(width, height, ILC_COLOR32 | ILC_MASK, 4, 4)) {}
+
+TImageList::~TImageList() {
+    if (list_) ImageList_Destroy(list_);
+}
+
+int TImageList::Count() const { return list_ ? ImageList_GetImageCount(list_) : 0; }
+
+int TImageList::Add(HBITMAP bitmap) { return ImageList_AddMasked(list_, bitmap, RGB(255, 0, 255)); }
+
+void TImageList::Draw(HDC dc, int x, int y, int index, bool enabled) const {
+    if (!list_ || index < 0 || index >= Count()) return;
+    ImageList_Draw(list_, index, dc, x, y, enabled ? ILD_TRANSPARENT : (ILD_TRANSPARENT | ILD_BLEND50));
+}
+
+// ---- TMenuItem ------------------------------------------------------------
+
+TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), command_(Pool().Take(this)) {}
+
+TMenuItem::~TMenuItem() {
+    if (parent_) parent_->Remove(this);
+    for (TMenuItem* child : items_) child->parent_ = nullptr;
+    items_.clear();
+    if (handle_) {
+        // Detach the sub-items' popups first: DestroyMenu would take them along.
+        while (GetMenuItemCount(handle_) > 0) RemoveMenu(handle_, 0, MF_BYPOSITION);
+        DestroyMenu(handle_);
+    }
+    Pool().Give(command_, this);
+}
+
+TMenuItem* TMenuItem::FindByCommand(UINT command) {
+    auto it = Pool().items.find(command);
+    return it == Pool().items.end() ? nullptr : it->second;
+}
+
+TMenuItem* TMenuItem::FromItemData(ULONG_PTR data) {
+    auto* item = reinterpret_cast<TMenuItem*>(data);
+    return Pool().live.count(item) ? item : nullptr;
+}
+
+TMenu* TMenuItem::GetParentMenu() const {
+    const TMenuItem* i = this;
+    while (i->parent_) i = i->parent_;
+    return i->rootOf_;
+}
+
+void TMenuItem::SetRootMenu(TMenu* menu, HMENU handle) {
+    rootOf_ = menu;
+    handle_ = handle;
+}
+
+int TMenuItem::IndexOf(const TMenuItem* item) const {
+    for (size_t i = 0; i < items_.size(); ++i) {
+        if (items_[i] == item) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+int TMenuItem::NativePosition() const {
+    int pos = 0;
+    for (const TMenuItem* sibling : parent_->items_) {
+        if (sibling == this) return pos;
+        if (sibling->visible_) ++pos;
+    }
+    return -1;
+}
+
+HMENU TMenuItem::MenuHandleForChildren() {
+    if (!handle_) handle_ = CreatePopupMenu();
+    return handle_;
+}
+
+void TMenuItem::FillItemInfo(MENUITEMINFOW& info, std::wstring& text) const {
+    const TMenu* menu = GetParentMenu();
+    info = MENUITEMINFOW{sizeof info};
+    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_DATA;
+    info.fType = IsLine() ? MFT_SEPARATOR : MFT_STRING;
+    if (radioItem_) info.fType |= MFT_RADIOCHECK;
+    if (menu && menu->OwnerDraw() && parent_ && parent_->parent_) info.fType |= MFT_OWNERDRAW;
+    info.fState = (checked_ ? MFS_CHECKED : 0) | (enabled_ ? 0 : MFS_DISABLED) | (default_ ? MFS_DEFAULT : 0);
+    info.wID = command_;
+    info.hSubMenu = items_.empty() ? nullptr : handle_;
+    info.dwItemData = reinterpret_cast<ULONG_PTR>(this);
+    if (!IsLine()) {
+        text = caption_;
+        if (shortCut_) text += L"\t" + ShortCutToText(shortCut_);
+        info.fMask |= MIIM_STRING;
+        info.dwTypeData = text.data();
+        info.cch = static_cast<UINT>(text.size());
+    }
+}
+
+void TMenuItem::InsertNative() {
+    if (!parent_ || !visible_) return;
+    MENUITEMINFOW info;
+    std::wstring text;
+    FillItemInfo(info, text);
+    InsertMenuItemW(parent_->MenuHandleForChildren(), static_cast<UINT>(NativePosition()), TRUE, &info);
+}
+
+void TMenuItem::RemoveNative() {
+    if (!parent_ || !visible_ || !parent_->handle_) return;
+    RemoveMenu(parent_->handle_, static_cast<UINT>(NativePosition()), MF_BYPOSITION);
+}
+
+void TMenuItem::UpdateNative() {
+    if (!parent_ || !visible_ || !parent_->handle_) return;
+    MENUITEMINFOW info;
+    std::wstring text;
+    FillItemInfo(info, text);
+    SetMenuItemInfoW(parent_->handle_, static_cast<UINT>(NativePosition()), TRUE, &info);
+}
+
+void TMenuItem::Changed() {
+    // Only the menu bar's own entries matter to the form.
+    const bool topLevel = rootOf_ || (parent_ && parent_->rootOf_);
+    if (!topLevel) return;
+    if (TMenu* menu = GetParentMenu()) menu->Changed();
+}
+
+void TMenuItem::Insert(int index, TMenuItem* item) {
+    if (item->parent_) item->parent_->Remove(item);
+    index = std::max(0, std::min(index, Count()));
+    items_.insert(items_.begin() + index, item);
+    item->parent_ = this;
+    MenuHandleForChildren();
+    item->InsertNative();
+    if (items_.size() == 1) UpdateNative();  // now it opens a submenu
+    item->Changed();
+}
+
+void TMenuItem::Remove(TMenuItem* item) {
+    const int i = IndexOf(item);
+    if (i < 0) return;
+    item->RemoveNative();
+    items_.erase(items_.begin() + i);
+    item->parent_ = nullptr;
+    if (items_.empty()) UpdateNative();
+    Changed();
+}
+
+void TMenuItem::Clear() {
+    while (!items_.empty()) delete items_.back();
+}
+
+void TMenuItem::SetCaption(const std::wstring& caption) {
+    if (caption_ == caption) return;
+    caption_ = caption;
+    UpdateNative();
+    Changed();
+}
+
+void TMenuItem::SetChecked(bool v) {
+    if (checked_ == v) return;
+    checked_ = v;
+    if (v && radioItem_ && parent_) {
+        for (TMenuItem* s : parent_->items_) {
+            if (s != this && s->radioItem_ && s->GroupIndex == GroupIndex && s->checked_) s->SetChecked(false);
+        }
+    }
+    UpdateNative();
+}
+
+void TMenuItem::SetRadioItem(bool v) {
+    radioItem_ = v;
+    UpdateNative();
+}
+
+void TMenuItem::SetEnabled(bool v) {
+    if (enabled_ == v) return;
+    enabled_ = v;
+    UpdateNative();
+    Changed();
+}
+
+void TMenuItem::SetVisible(bool v) {
+    if (visible_ == v) return;
+    if (v) {
+        visible_ = true;
+        InsertNative();
+    } else {
+        RemoveNative();
+        visible_ = false;
+    }
+    Changed();
+}
+
+void TMenuItem::SetDefault(bool v) {
+    default_ = v;
+    UpdateNative();
+}
+
+void TMenuItem::SetShortCut(TShortCut sc) {
+    shortCut_ = sc;
+    UpdateNative();
+}
+
+void TMenuItem::SetImageIndex(int i) {
+    imageIndex_ = i;
+    UpdateNative();
+}
+
+void TMenuItem::Click() {
+    if (enabled_ && OnClick) OnClick(this);
+}
+
+void TMenuItem::DoAdvancedDraw(HDC dc, RECT rect, TOwnerDrawState state) {
+    TCanvas canvas;
+    canvas.Handle = dc;
+    if (OnAdvancedDrawItem) {
+        OnAdvancedDrawItem(this, canvas, rect, state);
+        return;
+    }
+    const bool selected = state & odSelected;
+    FillRect(dc, &rect, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_MENU));
+    if (IsLine()) {
+        RECT line{rect.left + 2, (rect.top + rect.bottom) / 2 - 1, rect.right - 2, (rect.top + rect.bottom) / 2 + 1};
+        DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
+        return;
+    }
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(!enabled_ ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
+    RECT text = rect;
+    text.left += GetSystemMetrics(SM_CXMENUCHECK) + 4;
+    DrawTextW(dc, caption_.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER);
+    if (shortCut_) {
+        text.right -= 8;
+        DrawTextW(dc, ShortCutToText(shortCut_).c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
+    }
+}
+
+void TMenuItem::DoMeasure(HDC dc, int& width, int& height) {
+    if (OnMeasureItem) {
+        TCanvas canvas;
+        canvas.Handle = dc;
+        OnMeasureItem(this, canvas, width, height);
+        return;
+    }
+    SIZE size{};
+    HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    std::wstring text = caption_;
+    if (shortCut_) text += L"      " + ShortCutToText(shortCut_);
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    width = size.cx + GetSystemMetrics(SM_CXMENUCHECK) + 8;
+    height = IsLine() ? 8 : std::max<int>(size.cy + 6, GetSystemMetrics(SM_CYMENU));
+}
+
+// ---- TMenu ----------------------------------------------------------------
+
+TMenu::TMenu(TComponent* owner) : TComponent(owner), items_(new TMenuItem(this)) {}
+
+TMenu::~TMenu() = default;  // the root item is a component of this menu
+
+HMENU TMenu::Handle() const { return items_->Handle(); }
+
+void TMenu::SetOwnerDraw(bool v) {
+    if (ownerDraw_ == v) return;
+    ownerDraw_ = v;
+    std::function<void(TMenuItem*)> walk = [&](TMenuItem* item) {
+        for (int i = 0; i < item->Count(); ++i) {
+            item->Items(i)->UpdateNative();
+            walk(item->Items(i));
+        }
+    };
+    walk(items_);
+}
+
+TMenuItem* TMenu::FindItem(UINT_PTR value, TFindItemKind kind) const {
+    std::function<TMenuItem*(TMenuItem*)> walk = [&](TMenuItem* item) -> TMenuItem* {
+        for (int i = 0; i < item->Count(); ++i) {
+            TMenuItem* c = item->Items(i);
+            const bool hit = kind == TFindItemKind::fkCommand   ? c->Command() == value
+                             : kind == TFindItemKind::fkHandle  ? reinterpret_cast<UINT_PTR>(c->Handle()) == value
+                                                                : c->ShortCut() == value;
+            if (hit && (kind != TFindItemKind::fkHandle || c->Handle())) return c;
+            if (TMenuItem* found = walk(c)) return found;
+        }
+        return nullptr;
+    };
+    return walk(items_);
+}
+
+TMenuItem* TMenu::FindShortCut(TShortCut sc) const {
+    if (!sc) return nullptr;
+    std::function<TMenuItem*(TMenuItem*)> walk = [&](TMenuItem* item) -> TMenuItem* {
+        for (int i = 0; i < item->Count(); ++i) {
+            TMenuItem* c = item->Items(i);
+            if (!c->Visible() || !c->Enabled()) continue;
+            if (c->ShortCut() == sc) return c;
+            if (TMenuItem* found = walk(c)) return found;
+        }
+        return nullptr;
+    };
+    return walk(items_);
+}
+
+TMainMenu::TMainMenu(TComponent* owner) : TMenu(owner) { items_->SetRootMenu(this, CreateMenu()); }
+
+void TMainMenu::Changed() {
+    if (form_) form_->MenuChanged();
+}
+
+TPopupMenu::TPopupMenu(TComponent* owner) : TMenu(owner) { items_->SetRootMenu(this, CreatePopupMenu()); }
+
+void TPopupMenu::Popup(HWND owner, int x, int y) {
+    TrackPopupMenu(Handle(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
+}
+
+}  // namespace zuno::forms
