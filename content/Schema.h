@@ -42,4 +42,25 @@ CREATE TABLE picture (id INTEGER NOT NULL, pic BLOB NOT NULL);
 CREATE TABLE softinfo (information TEXT NOT NULL);
 )sql";
 
+// Indexes the content layer's statements use; run after kCreateSchemaSql. The
+// statements give the same rows without them, only slower. Text keys are NOCASE
+// because the statements compare text ignoring ASCII case. The substr(ID, 1, 8)
+// indexes find a test's questions and options: by the identifier conventions the
+// first 8 characters of a question or option ID are its test's ID.
+inline constexpr std::string_view kCreateIndexesSql = R"sql(
+CREATE INDEX BigQuestion_RecId ON BigQuestion (RecId);
+CREATE INDEX BigQuestion_ID ON BigQuestion (ID COLLATE NOCASE);
+CREATE INDEX BigQuestion_kind ON BigQuestion (kind COLLATE NOCASE);
+CREATE INDEX SmallQuestion_TestID ON SmallQuestion (substr(ID, 1, 8) COLLATE NOCASE);
+CREATE INDEX Optional_TestID ON Optional (substr(ID, 1, 8) COLLATE NOCASE);
+CREATE INDEX MenuClass_Class ON MenuClass (Class COLLATE NOCASE);
+CREATE INDEX ArtMenuClass_Class ON ArtMenuClass (Class COLLATE NOCASE);
+CREATE INDEX HumorMenuClass_Class ON HumorMenuClass (Class COLLATE NOCASE);
+CREATE INDEX Article_Id ON Article (Id);
+CREATE INDEX Article_kind ON Article (kind COLLATE NOCASE);
+CREATE INDEX Humor_Id ON Humor (Id);
+CREATE INDEX Humor_kind ON Humor (kind COLLATE NOCASE);
+CREATE INDEX picture_id ON picture (id);
+)sql";
+
 }  // namespace zuno::content
