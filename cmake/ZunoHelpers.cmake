@@ -48,7 +48,8 @@ macro(zuno_add_subfolders)
   list(SORT _zuno_children)
   foreach(_zuno_child IN LISTS _zuno_children)
     if(IS_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/${_zuno_child}
-       AND EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${_zuno_child}/CMakeLists.txt)
+       AND EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${_zuno_child}/CMakeLists.txt
+       AND NOT _zuno_child IN_LIST ZUNO_SKIP_SUBFOLDERS)
       add_subdirectory(${_zuno_child})
     endif()
   endforeach()

@@ -15,6 +15,7 @@ packages=(
   libsqlite3-dev libjpeg-dev sqlite3 libjpeg-turbo-progs libstb-dev
   clang libclang-rt-14-dev
   dpkg-dev
+  fp-utils
 )
 
 need_install() {

@@ -5,7 +5,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/common.sh"
 
-stamp=$WINEPREFIX/.zuno-ready-2
+stamp=$WINEPREFIX/.zuno-ready-4
 [ -f "$stamp" ] && exit 0
 
 exec 9>"$ZUNO_CACHE/wineprefix.lock"
@@ -24,6 +24,21 @@ reg=$(mktemp --suffix=.reg)
   printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
   for face in 宋体 新宋体 SimSun NSimSun 隶书 LiSu 黑体 SimHei 微软雅黑 "Microsoft YaHei"; do
     printf '"%s"="WenQuanYi Zen Hei"\r\n' "$face"
+  done
+  # Menus and dialogs use Tahoma and MS Shell Dlg: link them to the CJK font so that
+  # Chinese menu captions are drawn with real glyphs.
+  link=$(printf 'wqy-zenhei.ttc,WenQuanYi Zen Hei\0\0' | iconv -f UTF-8 -t UTF-16LE | od -An -tx1 -v | tr -s ' \n' ',' | sed 's/^,//;s/,$//')
+  printf '\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink]\r\n'
+  for face in Tahoma "Tahoma Bold" "MS Shell Dlg" "MS Shell Dlg 2" "Microsoft Sans Serif" "Segoe UI"; do
+    printf '"%s"=hex(7):%s\r\n' "$face" "$link"
+  done
+  # The menu, message and status fonts of the system: 宋体 of 12 pixels, GB2312.
+  face=$(printf '宋体' | iconv -f UTF-8 -t UTF-16LE | od -An -tx1 -v | tr -s ' \n' ',' | sed 's/^,//;s/,$//')
+  pad=$(printf '00,%.0s' $(seq 1 60) | sed 's/,$//')
+  logfont="f4,ff,ff,ff,00,00,00,00,00,00,00,00,00,00,00,00,90,01,00,00,00,00,00,86,00,00,00,00,$face,$pad"
+  printf '\r\n[HKEY_CURRENT_USER\\Control Panel\\Desktop\\WindowMetrics]\r\n'
+  for metric in MenuFont MessageFont StatusFont; do
+    printf '"%s"=hex:%s\r\n' "$metric" "$logfont"
   done
   printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n'
   # Without a window manager, destroying a managed window blocks for about two seconds.

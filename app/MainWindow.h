@@ -1,0 +1,75 @@
+// Module Unit1: the main window TForm1 — menus, display page, navigation buttons —
+// and its start-up, shutdown and tool handlers. The test-running and reading
+// operations of the same window live in runner/ and reading/.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "controls/EnhButtn.h"
+#include "forms/ExtCtrls.h"
+#include "forms/Form.h"
+#include "forms/Menus.h"
+#include "forms/StdCtrls.h"
+
+namespace zuno::app {
+
+class TForm1 : public forms::TForm {
+public:
+    explicit TForm1(forms::TComponent* owner);
+
+    // Controls, owned by the form as components.
+    forms::TLabel* ZunoLabel;
+    forms::TGroupBox* GroupBox1;
+    forms::TImage* Image1;
+    forms::TLabel* Label1;
+    std::array<controls::TRadioButton95*, 12> RadioButton{};
+    std::array<controls::TCheckBox95*, 12> CheckBox{};
+    forms::TScrollBar* ScrollBar;
+    forms::TButton* PreviousButton;
+    forms::TButton* NextButton;
+    forms::TButton* CancelButton;
+    forms::TFontDialog* FontDialog1;
+    // The picture dataset keeps its own copy of the connection string.
+    std::string ADOQuery1ConnectionString;
+
+    forms::TMainMenu* MainMenu1;
+    forms::TMenuItem *questionmenu, *PsyArtMenu, *PsyHumorMenu, *N1, *CopyTxtMenu, *SearchLibMenu,
+        *ChangeSkinMenu, *N6, *N7, *N3, *N9, *N2, *N13, *N4, *about;
+
+    // Event handlers.
+    void FormCreate();
+    void Formshow();
+    void FormClose(forms::TCloseAction& action);
+    void CancelButtonClick();
+    void FormKeyDown(WORD& key, forms::TShiftState shift);
+    void N9Click();
+    void N13Click();
+    void N4Click();
+    void aboutClick();
+
+    // The program's own message box: message, window caption, button caption (an
+    // empty button caption keeps the one the button has).
+    void showmsg(const std::wstring& message, const std::wstring& caption, const std::wstring& buttonCaption);
+
+    void PlayOptionalClick();
+    void PlayButtonClick();
+    void PlayMenuClick();
+
+    // Thresholds above which catalogue entries are marked "New".
+    int LibThreshold = 0, ArtThreshold = 0, HumorThreshold = 0;
+    // [tool] skin as read at start-up: a package file name in the skin folder.
+    std::string RememberedSkin = "nothing";
+
+private:
+    void CreateDisplayPage();
+    void CreateButtons();
+    void CreateMenu();
+    forms::TMenuItem* AddItem(forms::TMenuItem* parent, const wchar_t* name, const wchar_t* caption,
+                              forms::TShortCut shortCut = 0);
+};
+
+// The greeting shown on the display page when the main window appears.
+extern const wchar_t kGreeting[];
+
+}  // namespace zuno::app

@@ -1,0 +1,63 @@
+// Tflash: borderless, centred, the splash picture stored with the program and the
+// progress label over its lower left corner.
+#include "app/SplashForm.h"
+
+#include <windows.h>
+
+#include "runner/JpegDecoder.h"
+
+namespace zuno::app {
+
+using namespace forms;
+
+namespace {
+
+// The splash picture is kept in the program as a resource of type RCDATA.
+std::span<const std::uint8_t> SplashJpeg() {
+    HRSRC res = FindResourceW(nullptr, L"SPLASH", MAKEINTRESOURCEW(10));  // RT_RCDATA
+    if (!res) return {};
+    HGLOBAL data = LoadResource(nullptr, res);
+    return {static_cast<const std::uint8_t*>(LockResource(data)), SizeofResource(nullptr, res)};
+}
+
+}  // namespace
+
+Tflash::Tflash(TComponent* owner) : TForm(owner, L"flash") {
+    BorderStyle = TFormBorderStyle::bsNone;
+    Position = TPosition::poScreenCenter;
+    ToolWindow = true;
+    SetColor(clBtnHighlight);
+    SetClientSize(319, 111);
+
+    Image1 = new TImage(this);
+    Image1->Name = L"Image1";
+    Image1->SetParent(this);
+    Image1->AutoSize = true;
+    Image1->SetBounds(0, 0, 319, 111);
+    if (auto jpeg = SplashJpeg(); !jpeg.empty()) {
+        try {
+            const auto picture = runner::DecodeJpeg(jpeg);
+            Image1->SetPicture(picture.width, picture.height, picture.pixels.data());
+        } catch (const runner::JpegError&) {
+            // The splash still shows its label on the plain background.
+        }
+    }
+
+    Label1 = new TLabel(this);
+    Label1->Name = L"Label1";
+    Label1->SetParent(this);
+    Label1->Transparent = true;
+    Label1->SetBounds(8, 96, 0, 0);
+    Label1->Font().Name = L"宋体";
+    Label1->Font().Height = -13;
+    Label1->Font().Charset = GB2312_CHARSET;
+    Label1->Font().Changed();
+    Label1->SetCaption(L"正在初始化程序");
+}
+
+void Tflash::SetProgress(const std::wstring& text) {
+    Label1->SetCaption(text);
+    Repaint();
+}
+
+}  // namespace zuno::app

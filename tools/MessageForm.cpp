@@ -1,0 +1,68 @@
+// Tmsg: message label, one button, always on top and centred on its owner.
+#include "tools/MessageForm.h"
+
+#include "forms/Application.h"
+
+namespace zuno::tools {
+
+using namespace forms;
+
+Tmsg* msg = nullptr;
+
+void EnableMainWindow(bool enable) {
+    if (TForm* main = Application()->MainForm()) main->SetEnabled(enable);
+}
+
+namespace {
+
+void SetFont(TFont& font, const wchar_t* name, int charHeight, unsigned style = 0) {
+    font.Name = name;
+    font.Height = -charHeight;
+    font.Charset = GB2312_CHARSET;
+    font.Style = style;
+    font.Changed();
+}
+
+}  // namespace
+
+Tmsg::Tmsg(TComponent* owner) : TForm(owner, L"msg") {
+    BorderStyle = TFormBorderStyle::bsDialog;
+    BorderIcons = biSystemMenu;
+    FormStyle = TFormStyle::fsStayOnTop;
+    Position = TPosition::poOwnerFormCenter;
+    SetClientSize(430, 177);
+
+    MessageLabel = new TLabel(this);
+    MessageLabel->Name = L"MessageLabel";
+    MessageLabel->SetParent(this);
+    MessageLabel->SetAutoSize(false);
+    MessageLabel->SetWordWrap(true);
+    MessageLabel->SetBounds(16, 8, 393, 97);
+    SetFont(MessageLabel->Font(), L"宋体", 16);
+
+    OKButton = new TButton(this);
+    OKButton->Name = L"OKButton";
+    OKButton->SetParent(this);
+    OKButton->SetBounds(152, 128, 89, 33);
+    OKButton->SetCaption(L"确  定");
+    SetFont(OKButton->Font(), L"隶书", 20, fsBold);
+    OKButton->OnClick = [this](TComponent*) { OKButtonClick(); };
+    SetActiveControl(OKButton);
+
+    OnShow = [this](TComponent*) { FormShow(); };
+    OnClose = [this](TComponent*, TCloseAction&) { FormClose(); };
+}
+
+void Tmsg::FormShow() {
+    Place();
+    EnableMainWindow(false);
+}
+
+void Tmsg::FormClose() { EnableMainWindow(true); }
+
+void Tmsg::OKButtonClick() {
+    EnableMainWindow(true);
+    Close();
+}
+
+}  // namespace zuno::tools
