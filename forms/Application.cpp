@@ -62,6 +62,10 @@ void TApplication::RemoveForm(TForm* form) {
 }
 
 void TApplication::ShowException(const std::wstring& text) {
+    if (OnException) {
+        OnException(text);
+        return;
+    }
     HWND owner = GetActiveWindow();
     MessageBoxW(owner, text.c_str(), Title.c_str(), MB_OK | MB_ICONERROR);
 }

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <exception>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -43,6 +44,8 @@ public:
     void ProcessMessages();
     // The error box: the error's own text, titled with the application title.
     void ShowException(const std::wstring& text);
+    // When set, errors go here instead of the error box (tests watch them).
+    std::function<void(const std::wstring& text)> OnException;
 
     const std::vector<TForm*>& Forms() const { return forms_; }
     void RemoveForm(TForm* form);

@@ -10,6 +10,11 @@ TComponent::TComponent(TComponent* owner) : owner_(owner) {
 }
 
 TComponent::~TComponent() {
+    DestroyComponents();
+    if (owner_ && !owner_->destroying_) owner_->RemoveComponent(this);
+}
+
+void TComponent::DestroyComponents() {
     destroying_ = true;
     while (!components_.empty()) {
         TComponent* c = components_.back();
@@ -17,7 +22,6 @@ TComponent::~TComponent() {
         c->owner_ = nullptr;
         delete c;
     }
-    if (owner_ && !owner_->destroying_) owner_->RemoveComponent(this);
 }
 
 void TComponent::RemoveComponent(TComponent* c) {

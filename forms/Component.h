@@ -43,6 +43,12 @@ public:
     // Called once the component and everything it owns is fully built.
     virtual void Loaded() {}
 
+    // True from the moment the component starts going away; notifications stop then.
+    bool Destroying() const { return destroying_; }
+    // Destroys every owned component, newest first. Derived destructors call it
+    // while their own parts are still alive, since owned components may call back.
+    void DestroyComponents();
+
     // Owner-side bookkeeping; a component removes itself when destroyed.
     void InsertComponent(TComponent* c) { components_.push_back(c); }
     void RemoveComponent(TComponent* c);

@@ -195,6 +195,7 @@ void TGraphicControl::VisibleChanged() {
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
+    DestroyComponents();
     for (TControl* c : controls_) c->parent_ = nullptr;
     controls_.clear();
     if (hwnd_) {

@@ -19,6 +19,9 @@ TForm::TForm(TComponent* owner, std::wstring name) : TWinControl(owner) {
 }
 
 TForm::~TForm() {
+    // The window's menu belongs to the menu object, not to the window.
+    if (hwnd_) ::SetMenu(hwnd_, nullptr);
+    DestroyComponents();
     if (Application()) Application()->RemoveForm(this);
 }
 
@@ -163,6 +166,7 @@ void TForm::SetMenu(TMainMenu* menu) {
 }
 
 void TForm::MenuChanged() {
+    if (Destroying()) return;
     if (hwnd_ && menu_ && GetMenu(hwnd_)) DrawMenuBar(hwnd_);
     Perform(CM_MENUCHANGED);
 }
