@@ -1,0 +1,261 @@
+// The form layer and the shell's forms in this process: window classes, menus and
+// shortcuts, keyboard navigation, the error convention, the option buttons' styles,
+// the message box and the about box.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <array>
+#include <memory>
+
+#include "app/MainModule.h"
+#include "app/MainWindow.h"
+#include "app/WideText.h"
+#include "content/ConnectionString.h"
+#include "forms/Application.h"
+#include "tests/win/ProgramUnderTest.h"
+#include "tools/AboutForm.h"
+#include "tools/MessageForm.h"
+
+namespace {
+
+using namespace zuno;
+using namespace zuno::forms;
+
+class FormsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        app = std::make_unique<TApplication>();
+        app->Title = L"心理测试Mobix4.3";
+        app->OnException = [this](const std::wstring& text) { errors.push_back(text); };
+    }
+    void TearDown() override {
+        app.reset();
+        SetKeyboardState(std::array<BYTE, 256>{}.data());
+    }
+    void Pump() { app->ProcessMessages(); }
+    // Feeds a key press through the loop's keyboard handling, as the user's would go.
+    bool Key(HWND target, WORD vk, bool ctrl = false, bool shift = false) {
+        std::array<BYTE, 256> state{};
+        if (ctrl) state[VK_CONTROL] = 0x80;
+        if (shift) state[VK_SHIFT] = 0x80;
+        SetKeyboardState(state.data());
+        MSG msg{target, WM_KEYDOWN, vk, 0};
+        const bool consumed = app->PreTranslate(msg);
+        SetKeyboardState(std::array<BYTE, 256>{}.data());
+        return consumed;
+    }
+    std::unique_ptr<TApplication> app;
+    std::vector<std::wstring> errors;
+};
+
+std::wstring MenuString(HMENU menu, int pos) {
+    wchar_t buf[128] = {};
+    GetMenuStringW(menu, static_cast<UINT>(pos), buf, 128, MF_BYPOSITION);
+    return buf;
+}
+
+TEST_F(FormsTest, FormWindowClassIsTPlusName) {
+    auto* form = app->CreateForm<TForm>(L"Probe");
+    form->SetClientSize(200, 100);
+    form->ShowForm();
+    wchar_t cls[64];
+    GetClassNameW(form->Handle(), cls, 64);
+    EXPECT_STREQ(cls, L"TProbe");
+    RECT r;
+    GetClientRect(form->Handle(), &r);
+    EXPECT_EQ(r.right, 200);
+    EXPECT_EQ(r.bottom, 100);
+    EXPECT_EQ(app->MainForm(), form);
+}
+
+TEST_F(FormsTest, MenuItemsFollowInsertionAndState) {
+    auto* form = app->CreateForm<TForm>(L"MenuProbe");
+    auto* menu = new TMainMenu(form);
+    auto* top = new TMenuItem(form);
+    top->SetCaption(L"选择问题");
+    menu->Items()->Add(top);
+    for (const wchar_t* c : {L"A", L"B", L"C"}) {
+        auto* item = new TMenuItem(top);
+        item->SetCaption(c);
+        top->Insert(0, item);  // catalogues insert at the top: C, B, A
+    }
+    form->SetMenu(menu);
+    form->ShowForm();
+    HMENU sub = GetSubMenu(GetMenu(form->Handle()), 0);
+    ASSERT_TRUE(sub);
+    EXPECT_EQ(MenuString(sub, 0), L"C");
+    EXPECT_EQ(MenuString(sub, 2), L"A");
+    TMenuItem* b = top->Items(1);
+    b->SetChecked(true);
+    b->SetShortCut(scCtrl | 'B');
+    EXPECT_EQ(MenuString(sub, 1), L"B\tCtrl+B");
+    MENUITEMINFOW info{sizeof info, MIIM_STATE | MIIM_ID};
+    GetMenuItemInfoW(sub, 1, TRUE, &info);
+    EXPECT_TRUE(info.fState & MFS_CHECKED);
+    EXPECT_EQ(TMenuItem::FindByCommand(info.wID), b);
+    EXPECT_EQ(menu->FindItem(info.wID, TMenu::TFindItemKind::fkCommand), b);
+    EXPECT_EQ(menu->FindItem(reinterpret_cast<UINT_PTR>(sub), TMenu::TFindItemKind::fkHandle), top);
+    b->SetVisible(false);
+    EXPECT_EQ(GetMenuItemCount(sub), 2);
+    EXPECT_EQ(MenuString(sub, 1), L"A");
+    b->SetVisible(true);
+    EXPECT_EQ(MenuString(sub, 1), L"B\tCtrl+B");
+    delete b;
+    EXPECT_EQ(GetMenuItemCount(sub), 2);
+    EXPECT_EQ(top->Count(), 2);
+}
+
+TEST_F(FormsTest, ShortCutTextForms) {
+    EXPECT_EQ(ShortCutToText(scCtrl | 'C'), L"Ctrl+C");
+    EXPECT_EQ(ShortCutToText(VK_F3), L"F3");
+    EXPECT_EQ(ShortCutToText(scShift | scCtrl | VK_DELETE), L"Shift+Ctrl+Del");
+    EXPECT_EQ(ShortCutToText(0), L"");
+}
+
+TEST_F(FormsTest, MainMenuShortcutsWorkFromAnyControl) {
+    auto* form = app->CreateForm<app::TForm1>();
+    int searches = 0, copies = 0;
+    form->SearchLibMenu->OnClick = [&](TMenuItem*) { ++searches; };
+    form->CopyTxtMenu->OnClick = [&](TMenuItem*) { ++copies; };
+    form->ShowForm();
+    HWND exitButton = form->CancelButton->Handle();
+    EXPECT_TRUE(Key(exitButton, VK_F3));
+    EXPECT_TRUE(Key(form->Handle(), 'C', true));
+    EXPECT_FALSE(Key(exitButton, 'C')) << "plain C is typing, not the shortcut";
+    EXPECT_EQ(searches, 1);
+    EXPECT_EQ(copies, 1);
+}
+
+TEST_F(FormsTest, TabSkipsCheckBoxesAndArrowsWalkRadioButtons) {
+    auto* form = app->CreateForm<app::TForm1>();
+    form->ShowForm();
+    for (int i = 0; i < 3; ++i) {
+        form->RadioButton[i]->SetVisible(true);
+        form->CheckBox[i]->SetVisible(true);
+    }
+    form->RadioButton[0]->SetFocus();
+    EXPECT_TRUE(Key(form->RadioButton[0]->Handle(), VK_DOWN));
+    EXPECT_TRUE(form->RadioButton[1]->Checked());
+    EXPECT_FALSE(form->RadioButton[0]->Checked());
+    EXPECT_EQ(GetFocus(), form->RadioButton[1]->Handle());
+    form->CancelButton->SetFocus();
+    // Tab from Exit goes round to the first control that takes focus: a radio button.
+    EXPECT_TRUE(Key(form->CancelButton->Handle(), VK_TAB));
+    TWinControl* focused = TWinControl::FromHandle(GetFocus());
+    ASSERT_TRUE(focused);
+    EXPECT_FALSE(focused->Is<TCustomCheckBox>());
+}
+
+TEST_F(FormsTest, ErrorInAHandlerIsReportedAndTheRestSkipped) {
+    auto* form = app->CreateForm<TForm>(L"ErrorProbe");
+    auto* button = new TButton(form);
+    button->SetParent(form);
+    button->SetBounds(10, 10, 80, 30);
+    bool after = false;
+    button->OnClick = [&](TComponent*) {
+        throw std::runtime_error("出错了");
+        after = true;
+    };
+    form->ShowForm();
+    SendMessageW(button->Handle(), BM_CLICK, 0, 0);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0], L"出错了");
+    EXPECT_FALSE(after);
+    SendMessageW(button->Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(errors.size(), 2u) << "the program goes on";
+}
+
+TEST_F(FormsTest, OptionButtonStyles) {
+    auto* form = app->CreateForm<app::TForm1>();
+    form->ShowForm();
+    controls::TRadioButton95* r = form->RadioButton[0];
+    HWND before = r->Handle();
+    EXPECT_TRUE(GetWindowLongW(before, GWL_STYLE) & BS_MULTILINE);
+    r->SetWordWrap(true);
+    EXPECT_EQ(r->Handle(), before) << "an equal value does not re-create the window";
+    r->SetHorAlignment(controls::THorizontalAlignment::haCenter);
+    EXPECT_EQ(GetWindowLongW(r->Handle(), GWL_STYLE) & BS_CENTER, static_cast<LONG>(BS_CENTER));
+    EXPECT_TRUE(r->Checked()) << "the check state survives re-creation";
+    controls::TButtonPicture picture;
+    picture.SetBitmap(CreateBitmap(8, 8, 1, 32, nullptr));
+    r->SetPicture(picture);
+    EXPECT_TRUE(GetWindowLongW(r->Handle(), GWL_STYLE) & BS_BITMAP);
+    controls::TButtonPicture empty;
+    r->SetPicture(empty);
+    EXPECT_FALSE(GetWindowLongW(r->Handle(), GWL_STYLE) & BS_BITMAP);
+    EXPECT_EQ(controls::EnhancedButtonStyle(controls::THorizontalAlignment::haLeft,
+                                            controls::TVerticalAlignment::vaCenter, false, false, empty),
+              static_cast<DWORD>(BS_LEFT | BS_VCENTER));
+}
+
+TEST_F(FormsTest, MainWindowPageAsDesigned) {
+    auto* form = app->CreateForm<app::TForm1>();
+    form->ShowForm();
+    form->Formshow();
+    EXPECT_EQ(form->Label1->Caption(), app::kGreeting);
+    EXPECT_EQ(form->GroupBox1->Top(), -8);
+    EXPECT_EQ(form->Label1->Width(), 480);
+    EXPECT_GT(form->Label1->Height(), 40) << "the greeting wraps";
+    EXPECT_EQ(form->Label1->Font().Height, -16);
+    EXPECT_EQ(form->ZunoLabel->Width(), 16);
+    EXPECT_EQ(form->ZunoLabel->Height(), 176);
+    EXPECT_FALSE(form->ScrollBar->Visible());
+    EXPECT_TRUE(form->RadioButton[0]->Checked());
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_FALSE(IsWindowVisible(form->RadioButton[i]->Handle()));
+        EXPECT_FALSE(IsWindowVisible(form->CheckBox[i]->Handle()));
+    }
+    EXPECT_FALSE(form->N3->Checked());
+    EXPECT_EQ(MenuString(GetMenu(form->Handle()), 0), L"选择问题");
+    EXPECT_EQ(MenuString(form->N1->Handle(), 0), L"复制内容到剪贴板\tCtrl+C");
+    EXPECT_EQ(MenuString(form->N2->Handle(), 0), L"使用说明\tF1");
+    EXPECT_EQ(MenuString(form->N1->Handle(), 4), L"");  // the separator
+}
+
+TEST_F(FormsTest, ShowmsgKeepsTheButtonCaptionWhenGivenNone) {
+    auto* form = app->CreateForm<app::TForm1>();
+    form->ShowForm();
+    tools::msg = app->CreateForm<tools::Tmsg>();
+    form->showmsg(L"第一条", L"标题", L"知道了");
+    EXPECT_FALSE(form->Enabled()) << "the message box disables the main window";
+    form->showmsg(L"第二条", L"另一个标题", L"");
+    EXPECT_EQ(tools::msg->OKButton->Caption(), L"知道了");
+    EXPECT_EQ(tools::msg->MessageLabel->Caption(), L"第二条");
+    EXPECT_EQ(tools::msg->Caption(), L"另一个标题");
+    tools::msg->OKButtonClick();
+    EXPECT_TRUE(form->Enabled());
+    EXPECT_FALSE(tools::msg->Visible());
+    form->showmsg(L"第三条", L"标题", L"");
+    tools::msg->Close();  // the close box enables the main window too
+    EXPECT_TRUE(form->Enabled());
+}
+
+TEST_F(FormsTest, AboutBoxTextAndScrollRule) {
+    app::adoconn.Open(content::DataSourceOf(content::BuildConnectionString(app::Narrow(wintest::ExeFolder()))));
+    auto* form = app->CreateForm<app::TForm1>();
+    form->ShowForm();
+    tools::aboutzuno = app->CreateForm<tools::Taboutzuno>();
+    form->aboutClick();
+    const std::wstring& text = tools::aboutzuno->Label1->Caption();
+    EXPECT_NE(text.find(L"本题库更新时间："), std::wstring::npos);
+    EXPECT_EQ(text.find(L"\n"), std::wstring::npos) << "records are joined by carriage returns only";
+    const int h = tools::aboutzuno->Label1->Height();
+    EXPECT_EQ(tools::aboutzuno->ScrollBar->Visible(), h > 201);
+    if (h > 201) EXPECT_EQ(tools::aboutzuno->ScrollBar->Max(), h - 150);
+    EXPECT_FALSE(form->Enabled());
+    tools::aboutzuno->ScrollBar->SetPosition(40);
+    EXPECT_EQ(tools::aboutzuno->Label1->Top(), 15 - tools::aboutzuno->ScrollBar->Position());
+    tools::aboutzuno->CancelButtonClick();
+    EXPECT_TRUE(form->Enabled());
+    form->aboutClick();
+    EXPECT_EQ(tools::aboutzuno->ScrollBar->Position(), 0) << "showing again starts at the top";
+    tools::aboutzuno->FormMouseDown(ssShift | ssCtrl | ssAlt);
+    EXPECT_EQ(tools::aboutzuno->Caption(), tools::kDedication);
+    EXPECT_EQ(form->Caption(), tools::kDedication);
+    tools::aboutzuno->Close();
+    form->aboutClick();
+    EXPECT_EQ(tools::aboutzuno->Caption(), tools::kAboutCaption);
+    app::adoconn.Close();
+}
+
+}  // namespace
