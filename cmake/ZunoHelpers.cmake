@@ -55,12 +55,18 @@ macro(zuno_add_subfolders)
   endforeach()
 endmacro()
 
-# zuno_add_fuzzer(NAME SOURCES ... LIBS ...): a libFuzzer target.
+# zuno_add_fuzzer(NAME SOURCES ... LIBS ... [CORPUS dir...]): a libFuzzer target.
+# Seed folders default to fuzz/corpus/NAME when it exists; the test script runs every
+# target briefly over its seeds.
 function(zuno_add_fuzzer name)
-  cmake_parse_arguments(F "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(F "" "" "SOURCES;LIBS;CORPUS" ${ARGN})
   add_executable(${name} ${F_SOURCES})
   target_link_libraries(${name} PRIVATE ${F_LIBS})
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  if(NOT F_CORPUS AND EXISTS ${PROJECT_SOURCE_DIR}/fuzz/corpus/${name})
+    set(F_CORPUS ${PROJECT_SOURCE_DIR}/fuzz/corpus/${name})
+  endif()
+  set_property(TARGET ${name} PROPERTY ZUNO_CORPUS "${F_CORPUS}")
   set_property(GLOBAL APPEND PROPERTY ZUNO_FUZZERS ${name})
 endfunction()
 

@@ -13,13 +13,15 @@ cmake --preset host >/dev/null
 cmake --build --preset host -j"$jobs"
 cmake --preset mingw64 >/dev/null
 cmake --build --preset mingw64 -j"$jobs"
+cmake --preset mingw32 >/dev/null
+cmake --build --preset mingw32 -j"$jobs"
 
-release=$ZUNO_ROOT/build/mingw64/bin
+release=$ZUNO_ROOT/dist/win64
 . "$here/wine-session.sh"
 headless=0
 [ -n "${DISPLAY:-}" ] || headless=1
 trap wine_session_stop EXIT
-wine_session_start "$release/wine_desktop_holder.exe"
+wine_session_start "$ZUNO_ROOT/build/mingw64/bin/wine_desktop_holder.exe"
 
 cd "$release"
 if [ "$headless" = 1 ]; then

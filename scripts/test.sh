@@ -46,18 +46,19 @@ summary+=("windows: $(grep -E 'tests passed|tests failed' build/mingw64/ctest.lo
 # Every fuzz target runs over its seed corpus and then briefly on its own.
 fuzz_seconds=${ZUNO_FUZZ_SECONDS:-20}
 fuzz_total=0
-for f in build/linux/bin/*_fuzz; do
-  [ -x "$f" ] || continue
-  name=$(basename "$f")
-  corpus=$ZUNO_ROOT/fuzz/corpus/${name%_fuzz}
+while IFS=$'\t' read -r fuzzer seeds; do
+  [ -n "$fuzzer" ] || continue
+  name=$(basename "$fuzzer")
   work=$(mktemp -d)
-  [ -d "$corpus" ] && cp -r "$corpus"/. "$work"/
+  for seed in $seeds; do
+    [ -d "$seed" ] && cp -r "$seed"/. "$work"/
+  done
   log "fuzzing $name for ${fuzz_seconds}s"
-  "$f" -max_total_time="$fuzz_seconds" -rss_limit_mb=2048 -print_final_stats=1 "$work" \
+  "$fuzzer" -max_total_time="$fuzz_seconds" -rss_limit_mb=2048 -print_final_stats=1 "$work" \
     >"build/linux/$name.log" 2>&1 || { tail -n 40 "build/linux/$name.log"; die "$name found a fault"; }
   rm -rf "$work"
   fuzz_total=$((fuzz_total + 1))
-done
+done < build/linux/fuzzers.tsv
 summary+=("fuzz:    $fuzz_total targets ran ${fuzz_seconds}s each without findings")
 
 printf '\n'

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Writes the seed packages of the skin data fuzzer: small skins that reach every
-section of the definition and several BMP kinds. Usage: make_seeds.py ZUNO_SKINPACK OUTDIR"""
+"""Writes the seeds of the skin data fuzzer: small skins that reach every section of
+the definition and several BMP kinds, each once as a package file (first byte 0) and
+once as an uncompressed archive (first byte 1). Usage: make_seeds.py ZUNO_SKINPACK OUTDIR"""
 import os
 import struct
 import subprocess
@@ -119,15 +120,28 @@ SKINS = {
 }
 
 
+def archive(members):
+    names = b"".join(name.encode() + b"\r\n" for name in members)
+    sizes = b"".join(struct.pack("<i", len(data)) for data in members.values())
+    return struct.pack("<Ii8s", 20000, len(names), b"\0" * 8) + names + sizes + b"".join(members.values())
+
+
 def main():
     tool, out = sys.argv[1], sys.argv[2]
     os.makedirs(out, exist_ok=True)
     for name, members in SKINS.items():
-        with tempfile.TemporaryDirectory() as folder:
+        with tempfile.TemporaryDirectory() as folder, tempfile.TemporaryDirectory() as work:
             for member, data in members.items():
                 with open(os.path.join(folder, member), "wb") as f:
                     f.write(data)
-            subprocess.run([tool, "pack", folder, os.path.join(out, name + ".skn")], check=True)
+            package = os.path.join(work, "package.skn")
+            subprocess.run([tool, "pack", folder, package], check=True)
+            with open(package, "rb") as f:
+                packed = f.read()
+        with open(os.path.join(out, name + ".skn"), "wb") as f:
+            f.write(b"\0" + packed)
+        with open(os.path.join(out, name + ".arc"), "wb") as f:
+            f.write(b"\1" + archive(members))
 
 
 if __name__ == "__main__":
