@@ -339,7 +339,8 @@ void CheckTest(Test& test, Diagnostics& diag) {
     CheckHeader(test, diag);
     CheckQuestions(test, diag);
     const bool allRead = CheckResultTexts(test, diag);
-    if (!allRead || test.results.empty() || !test.evaluationKind) return;
+    // Past 254 questions the test is refused anyway; its scores are not worth summing.
+    if (!allRead || test.results.empty() || !test.evaluationKind || test.questions.size() > static_cast<size_t>(kMaxQuestions)) return;
     std::vector<ResultSegment> segs;
     const int before = diag.errorCount();
     switch (*test.evaluationKind) {

@@ -97,13 +97,28 @@ void ArtImage::Fill(const Shape& shape, const Paint& paint, double opacity) {
     }
 }
 
+// An edge pixel covered partly by a fill and then by the stroke of the same shape
+// must not gain coverage twice, or the outline grows a halo of solid pixels where
+// the key colour belongs. So over painted pixels the stroke recolours (keeping the
+// coverage the fill gave), and only over empty pixels does it add coverage.
 void ArtImage::Stroke(const Shape& shape, double width, const Paint& paint, double opacity) {
     for (int y = 0; y < height_; ++y) {
         for (int x = 0; x < width_; ++x) {
             const double cx = x + 0.5, cy = y + 0.5;
             const double d = shape(cx, cy);
-            const double c = Coverage(d) - Coverage(d + width);
-            if (c > 0) Blend(x, y, paint(cx, cy), c * opacity);
+            const double inside = Coverage(d);
+            const double c = inside - Coverage(d + width);
+            if (c <= 0) continue;
+            Rgba& p = At(x, y);
+            if (p.a <= 0) {
+                Blend(x, y, paint(cx, cy), c * opacity);
+                continue;
+            }
+            const double t = std::min(1.0, c / inside) * opacity;
+            const Rgb colour = paint(cx, cy);
+            p.r += (colour.r * p.a - p.r) * t;
+            p.g += (colour.g * p.a - p.g) * t;
+            p.b += (colour.b * p.a - p.b) * t;
         }
     }
 }
@@ -160,36 +175,42 @@ SkinBitmap ArtImage::FlattenOpaque(const Backdrop& backdrop) const {
     return Flatten(backdrop, -1.0);
 }
 
-SkinBitmap JoinSideBySide(const std::vector<SkinBitmap>& frames) {
+SkinBitmap JoinSideBySide(const std::vector<const SkinBitmap*>& frames) {
     int width = 0;
-    const int height = frames.empty() ? 0 : frames.front().Height();
-    for (const SkinBitmap& f : frames) {
-        if (f.Height() != height) throw std::invalid_argument("JoinSideBySide: frame heights differ");
-        width += f.Width();
+    const int height = frames.empty() ? 0 : frames.front()->Height();
+    for (const SkinBitmap* f : frames) {
+        if (f->Height() != height) throw std::invalid_argument("JoinSideBySide: frame heights differ");
+        width += f->Width();
     }
     SkinBitmap out(width, height);
     int x0 = 0;
-    for (const SkinBitmap& f : frames) {
+    for (const SkinBitmap* f : frames) {
         for (int y = 0; y < height; ++y)
-            for (int x = 0; x < f.Width(); ++x) out.SetPixel(x0 + x, y, f.Pixel(x, y));
-        x0 += f.Width();
+            for (int x = 0; x < f->Width(); ++x) out.SetPixel(x0 + x, y, f->Pixel(x, y));
+        x0 += f->Width();
     }
     return out;
 }
 
-SkinBitmap JoinStacked(const std::vector<SkinBitmap>& frames) {
+SkinBitmap JoinSideBySide(const std::vector<SkinBitmap>& frames) {
+    std::vector<const SkinBitmap*> pointers;
+    for (const SkinBitmap& f : frames) pointers.push_back(&f);
+    return JoinSideBySide(pointers);
+}
+
+SkinBitmap JoinStacked(const std::vector<const SkinBitmap*>& frames) {
     int height = 0;
-    const int width = frames.empty() ? 0 : frames.front().Width();
-    for (const SkinBitmap& f : frames) {
-        if (f.Width() != width) throw std::invalid_argument("JoinStacked: frame widths differ");
-        height += f.Height();
+    const int width = frames.empty() ? 0 : frames.front()->Width();
+    for (const SkinBitmap* f : frames) {
+        if (f->Width() != width) throw std::invalid_argument("JoinStacked: frame widths differ");
+        height += f->Height();
     }
     SkinBitmap out(width, height);
     int y0 = 0;
-    for (const SkinBitmap& f : frames) {
-        for (int y = 0; y < f.Height(); ++y)
-            for (int x = 0; x < width; ++x) out.SetPixel(x, y0 + y, f.Pixel(x, y));
-        y0 += f.Height();
+    for (const SkinBitmap* f : frames) {
+        for (int y = 0; y < f->Height(); ++y)
+            for (int x = 0; x < width; ++x) out.SetPixel(x, y0 + y, f->Pixel(x, y));
+        y0 += f->Height();
     }
     return out;
 }

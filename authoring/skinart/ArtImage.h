@@ -58,7 +58,8 @@ public:
     // Lays `paint` over every pixel the shape covers; coverage comes from the distance
     // at the pixel centre, so edges are anti-aliased over one pixel.
     void Fill(const Shape& shape, const Paint& paint, double opacity = 1.0);
-    // A band `width` pixels wide just inside the shape's edge.
+    // A band `width` pixels wide just inside the shape's edge; over painted pixels it
+    // recolours without adding coverage.
     void Stroke(const Shape& shape, double width, const Paint& paint, double opacity = 1.0);
     // Hard-edged rectangle [x0, x1) x [y0, y1), clipped.
     void FillRect(int x0, int y0, int x1, int y1, Rgb colour, double opacity = 1.0);
@@ -89,8 +90,18 @@ private:
 };
 
 // Frames side by side (all of the first one's height) or one above the other.
+skin::SkinBitmap JoinSideBySide(const std::vector<const skin::SkinBitmap*>& frames);
+skin::SkinBitmap JoinStacked(const std::vector<const skin::SkinBitmap*>& frames);
 skin::SkinBitmap JoinSideBySide(const std::vector<skin::SkinBitmap>& frames);
-skin::SkinBitmap JoinStacked(const std::vector<skin::SkinBitmap>& frames);
+
+template <class... Frames>
+skin::SkinBitmap SideBySide(const Frames&... frames) {
+    return JoinSideBySide(std::vector<const skin::SkinBitmap*>{&frames...});
+}
+template <class... Frames>
+skin::SkinBitmap Stacked(const Frames&... frames) {
+    return JoinStacked(std::vector<const skin::SkinBitmap*>{&frames...});
+}
 // A copy of the rectangle [x0, x1) x [y0, y1) of a bitmap.
 skin::SkinBitmap Crop(const skin::SkinBitmap& source, int x0, int y0, int x1, int y1);
 

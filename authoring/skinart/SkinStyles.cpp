@@ -20,7 +20,7 @@ SkinStyle Fresh() {
     s.captionText = Hex(0x1D3B63), s.inactiveText = Hex(0x8C99A8);
     s.inactiveTint = Hex(0xF3F5F8), s.inactiveFade = 0.65;
     s.face = Hex(0xF4F8FC), s.faceText = Hex(0x1F2D3D), s.shadow = Hex(0xA9BBD1);
-    s.highlight = Hex(0xFFFFFF), s.darkShadow = Hex(0x6E8098), s.field = Hex(0xFFFFFF);
+    s.highlight = Hex(0x8FBDF0), s.darkShadow = Hex(0x6E8098), s.field = Hex(0xFFFFFF);
     s.control = Hex(0xEAF2FB), s.controlEdge = Hex(0x93AFD3);
     s.accent = Hex(0x3D8BE0), s.accentText = Hex(0xFFFFFF), s.scrollTrack = Hex(0xEDF3FA);
     s.menu = Hex(0xFFFFFF), s.menuText = Hex(0x1F2D3D), s.menuGutter = Hex(0xEEF4FB);
@@ -44,7 +44,7 @@ SkinStyle ClassicBlue() {
     s.captionText = Hex(0xFFFFFF), s.inactiveText = Hex(0xDCE6F8);
     s.inactiveTint = Hex(0x9DB4E0), s.inactiveFade = 0.55;
     s.face = Hex(0xECE9D8), s.faceText = Hex(0x000000), s.shadow = Hex(0xACA899);
-    s.highlight = Hex(0xFFFFFF), s.darkShadow = Hex(0x716F64), s.field = Hex(0xFFFFFF);
+    s.highlight = Hex(0x7AA7E8), s.darkShadow = Hex(0x716F64), s.field = Hex(0xFFFFFF);
     s.control = Hex(0xF4F3EC), s.controlEdge = Hex(0x1C4F8E);
     s.accent = Hex(0x316AC5), s.accentText = Hex(0xFFFFFF), s.scrollTrack = Hex(0xEEEDE5);
     s.menu = Hex(0xFFFFFF), s.menuText = Hex(0x000000), s.menuGutter = Hex(0xF1EFE2);
@@ -68,7 +68,7 @@ SkinStyle Jade() {
     s.captionText = Hex(0xFFFFFF), s.inactiveText = Hex(0xE3F0E9);
     s.inactiveTint = Hex(0xA8C6B8), s.inactiveFade = 0.6;
     s.face = Hex(0xEEF6F1), s.faceText = Hex(0x163A2A), s.shadow = Hex(0x9DBFAE);
-    s.highlight = Hex(0xFFFFFF), s.darkShadow = Hex(0x54786A), s.field = Hex(0xFFFFFF);
+    s.highlight = Hex(0x7CC7A5), s.darkShadow = Hex(0x54786A), s.field = Hex(0xFFFFFF);
     s.control = Hex(0xE4F1EA), s.controlEdge = Hex(0x5E9E82);
     s.accent = Hex(0x2E9B6C), s.accentText = Hex(0xFFFFFF), s.scrollTrack = Hex(0xE3EFE8);
     s.menu = Hex(0xFBFEFC), s.menuText = Hex(0x163A2A), s.menuGutter = Hex(0xE5F2EB);
@@ -90,8 +90,8 @@ SkinStyle Dark() {
     s.outline = Hex(0x050506), s.frame = Hex(0x25272B);
     s.captionText = Hex(0xEDEFF2), s.inactiveText = Hex(0x80858D);
     s.inactiveTint = Hex(0x2E3035), s.inactiveFade = 0.5;
-    s.face = Hex(0x2E3034), s.faceText = Hex(0xE4E6EA), s.shadow = Hex(0x1B1C1F);
-    s.highlight = Hex(0x4C5058), s.darkShadow = Hex(0x0C0C0E), s.field = Hex(0x1F2023);
+    s.face = Hex(0x2E3034), s.faceText = Hex(0xE4E6EA), s.shadow = Hex(0x6A6E76);
+    s.highlight = Hex(0x5A9BE6), s.darkShadow = Hex(0x0C0C0E), s.field = Hex(0x1F2023);
     s.control = Hex(0x3A3D43), s.controlEdge = Hex(0x131418);
     s.accent = Hex(0x3C8DE8), s.accentText = Hex(0xFFFFFF), s.scrollTrack = Hex(0x25272B);
     s.menu = Hex(0x27292D), s.menuText = Hex(0xE4E6EA), s.menuGutter = Hex(0x212326);
@@ -114,7 +114,7 @@ SkinStyle Sakura() {
     s.captionText = Hex(0x5A1732), s.inactiveText = Hex(0xB48798);
     s.inactiveTint = Hex(0xF3E6EB), s.inactiveFade = 0.6;
     s.face = Hex(0xFFF5F8), s.faceText = Hex(0x4A2433), s.shadow = Hex(0xE0AFC0);
-    s.highlight = Hex(0xFFFFFF), s.darkShadow = Hex(0xA86F84), s.field = Hex(0xFFFFFF);
+    s.highlight = Hex(0xF09DBA), s.darkShadow = Hex(0xA86F84), s.field = Hex(0xFFFFFF);
     s.control = Hex(0xFDEAF0), s.controlEdge = Hex(0xD48BA5);
     s.accent = Hex(0xE2668F), s.accentText = Hex(0xFFFFFF), s.scrollTrack = Hex(0xFBE8EE);
     s.menu = Hex(0xFFFBFC), s.menuText = Hex(0x4A2433), s.menuGutter = Hex(0xFDEBF1);
@@ -138,7 +138,7 @@ SkinStyle Silver() {
     s.captionText = Hex(0x1E2328), s.inactiveText = Hex(0x8D939B);
     s.inactiveTint = Hex(0xE8E9EB), s.inactiveFade = 0.55;
     s.face = Hex(0xE6E8EB), s.faceText = Hex(0x1F2327), s.shadow = Hex(0xA3A9B1);
-    s.highlight = Hex(0xFFFFFF), s.darkShadow = Hex(0x5F656D), s.field = Hex(0xFFFFFF);
+    s.highlight = Hex(0x8FAACB), s.darkShadow = Hex(0x5F656D), s.field = Hex(0xFFFFFF);
     s.control = Hex(0xEEF0F2), s.controlEdge = Hex(0x868D96);
     s.accent = Hex(0x4F79A8), s.accentText = Hex(0xFFFFFF), s.scrollTrack = Hex(0xDADDE1);
     s.menu = Hex(0xFAFAFB), s.menuText = Hex(0x1F2327), s.menuGutter = Hex(0xECEEF0);
@@ -191,5 +191,9 @@ Rgb MenuBarColour(const SkinStyle& style, double y, double height) {
 }
 
 bool IsDark(const SkinStyle& style) { return Luma(style.face) < 100; }
+
+Rgb Shade(const SkinStyle& style) { return IsDark(style) ? style.darkShadow : style.shadow; }
+
+Rgb BevelLight(const SkinStyle& style) { return IsDark(style) ? Lighten(style.face, 0.14) : Rgb{255, 255, 255}; }
 
 }  // namespace zuno::skinart

@@ -51,7 +51,7 @@ struct SkinStyle {
     Rgb face;         // ButtonFace: forms and dialogs
     Rgb faceText;     // ButtonText
     Rgb shadow;       // ButtonShadow
-    Rgb highlight;    // ButtonHilight: bevel light
+    Rgb highlight;    // ButtonHilight: the program frames the menu-bar item under the mouse in it
     Rgb darkShadow;   // ButtonDkShadow
     Rgb field;        // inside edits, combo boxes, tracks
     Rgb control;      // resting colour of push buttons and bars
@@ -90,5 +90,10 @@ Paint CaptionPaint(const SkinStyle& style, bool active);
 Rgb MenuBarColour(const SkinStyle& style, double y, double height);
 // The dark skin and its like draw light glyphs on dark parts.
 bool IsDark(const SkinStyle& style);
+// The colour of depth in the art (grooves, lower bevels). Not ButtonShadow on dark
+// skins: there ButtonShadow is a mid grey, since the program writes disabled text in it.
+Rgb Shade(const SkinStyle& style);
+// The light edge of bevels and rims: white, or a lifted face colour on dark skins.
+Rgb BevelLight(const SkinStyle& style);
 
 }  // namespace zuno::skinart

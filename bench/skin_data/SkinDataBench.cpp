@@ -37,8 +37,8 @@ constexpr Art kArt[] = {
     {"menuback.bmp", 64, 64},    {"scrollbar.bmp", 391, 17},  {"hscroll.bmp", 68, 17},
     {"vscroll.bmp", 68, 17},     {"hthumb.bmp", 51, 17},      {"vthumb.bmp", 51, 17},
     {"trackh.bmp", 55, 20},      {"trackv.bmp", 100, 11},     {"updownh.bmp", 128, 16},
-    {"updownv.bmp", 128, 16},    {"glyphs.bmp", 64, 8},       {"logo.bmp", 200, 80},
-    {"background.bmp", 128, 128},
+    {"updownv.bmp", 128, 16},    {"glyphs.bmp", 64, 8},       {"logo.bmp", 120, 48},
+    {"background.bmp", 64, 64},
 };
 
 constexpr const char* kDefinition = R"([TitlebarSkin]
@@ -141,14 +141,14 @@ Image=updownv.bmp
 GlyphImage=glyphs.bmp
 )";
 
-// Smooth shading with a little noise and a magenta key area, like drawn skin art.
+// Smooth shading with sparse noise and a magenta key area, like drawn skin art.
 SkinBitmap MakeArt(int width, int height, unsigned seed) {
     SkinBitmap bitmap(width, height);
     unsigned noise = seed * 2654435761u + 1;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             noise = noise * 1103515245u + 12345u;
-            const int n = static_cast<int>((noise >> 16) & 7);
+            const int n = (x % 8 == 0) ? static_cast<int>((noise >> 16) & 3) : 0;
             const bool key = x < width / 10 && y < height / 4;
             bitmap.SetPixel(x, y, key ? kKeyPixel
                                       : MakePixel(static_cast<std::uint8_t>(80 + y * 2 + n),

@@ -18,7 +18,8 @@ SkinBitmap SkinImage() {
     SkinBitmap b(144, 48);
     for (int y = 0; y < b.Height(); ++y)
         for (int x = 0; x < b.Width(); ++x)
-            b.SetPixel(x, y, MakePixel(std::uint8_t(x * 3), std::uint8_t(y * 5), std::uint8_t(x ^ y)));
+            b.SetPixel(x, y,
+                       MakePixel(std::uint8_t(x * 3), std::uint8_t(y * 5), std::uint8_t(x ^ y)));
     return b;
 }
 
@@ -72,7 +73,8 @@ BENCHMARK(RegionRunsWindow)->Unit(benchmark::kMicrosecond);
 void DecodeSkinBmp(benchmark::State& state) {
     SkinBitmap big(512, 256);
     for (int y = 0; y < big.Height(); ++y)
-        for (int x = 0; x < big.Width(); ++x) big.SetPixel(x, y, MakePixel(std::uint8_t(x), std::uint8_t(y), 9));
+        for (int x = 0; x < big.Width(); ++x)
+            big.SetPixel(x, y, MakePixel(std::uint8_t(x), std::uint8_t(y), 9));
     const std::vector<std::uint8_t> file = EncodeBmp24(big);
     for (auto _ : state) {
         SkinBitmap b = DecodeBmp(file);

@@ -90,8 +90,10 @@ public:
     TSkinControlTypes SkinControls = TSkinControlTypes::Default();
     std::vector<std::string> Skin3rd;  // "ClassName=kind", consulted before built-in rules
     const std::string& SkinFile() const { return skinFile_; }
-    // Stores the path and loads the package file when it exists (see the .cpp).
-    // Errors of the load (a malformed package or image) travel on to the caller.
+    // NoSkin becomes true and the path is stored. When a regular file exists there,
+    // PackageStream takes its bytes, LoadPackage runs and, for sfMainform, ApplySkin
+    // follows; otherwise the old data objects stay (unused while NoSkin is true).
+    // Errors of the load (unreadable file, malformed package or image) travel on.
     void SetSkinFile(const std::string& path);
     // "(none)": the program has no design time, so no stored package shows "(Good)".
     std::string SkinStore() const { return "(none)"; }
@@ -229,7 +231,9 @@ private:
 // under 16 pixels high, div 16 otherwise, and never fewer than 4.
 std::int32_t DeriveCheckFrameCount(const SkinBitmap& strip);
 
-// Frames of a title-bar button whose definition gives none (see the .cpp).
+// Frames of a title-bar button whose definition gives none: 6 without an image;
+// with one, 3 when width / height is at most 3.8, else 6; always 6 for a negative
+// action.
 std::int32_t DeriveSysButtonFrameCount(const SkinBitmap& image, std::int32_t action);
 
 }  // namespace zuno::skin

@@ -70,8 +70,9 @@ void StretchRect(SkinBitmap& target, Rect to, const SkinBitmap& source, Rect fro
     const std::vector<int> columns =
         StretchMap(xs, from.left, from.Width(), to.Width(), source.Width(), StretchAxis::Columns);
     for (int i = ys.begin; i < ys.end; ++i) {
-        const std::int64_t sy = std::int64_t{from.top} +
-                                StretchSourceIndex(i, from.Height(), to.Height(), StretchAxis::Rows);
+        const std::int64_t sy =
+            std::int64_t{from.top} +
+            StretchSourceIndex(i, from.Height(), to.Height(), StretchAxis::Rows);
         if (sy < 0 || sy >= source.Height()) continue;
         const Pixel32* in = source.Row(static_cast<int>(sy));
         Pixel32* out = target.Row(to.top + i) + to.left + xs.begin;

@@ -156,7 +156,8 @@ Layout ReadHeaders(std::span<const std::uint8_t> f) {
     l.paletteAt = tableAt;
     if (bpp <= 8) {
         const std::uint32_t full = 1u << bpp;
-        const std::uint32_t declared = (core || colorsUsed == 0) ? full : std::min(colorsUsed, full);
+        const std::uint32_t declared =
+            (core || colorsUsed == 0) ? full : std::min(colorsUsed, full);
         const std::size_t end = std::min<std::size_t>(l.pixelsAt, f.size());
         const std::size_t room = end > tableAt ? (end - tableAt) / l.paletteEntrySize : 0;
         l.info.paletteEntries = static_cast<int>(std::min<std::size_t>(declared, room));

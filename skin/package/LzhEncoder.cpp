@@ -3,6 +3,7 @@
 // adaptive Huffman model, distances with the fixed prefix code.
 #include "skin/package/LzhEncoder.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace zuno::skin {
@@ -153,8 +154,11 @@ private:
 }  // namespace
 
 std::vector<uint8_t> TLZHEncoder::Encode(std::span<const uint8_t> data) {
-    std::vector<uint8_t> text(FirstRingPosition, uint8_t{' '});
-    text.insert(text.end(), data.begin(), data.end());
+    // Archives are at most 2^31-1 bytes (the size field); saying so also keeps GCC 12's
+    // object-size warnings quiet about the copy below.
+    if (data.size() > 0x7FFFFFFFu) throw std::length_error("LZH encoder: input above 2^31-1 bytes");
+    std::vector<uint8_t> text(FirstRingPosition + data.size(), uint8_t{' '});
+    std::copy(data.begin(), data.end(), text.begin() + FirstRingPosition);
     std::vector<uint8_t> out;
     out.reserve(data.size() / 2 + 16);
     Encoder enc(out);

@@ -2,7 +2,7 @@
 // scan of the section list and then of the lines of one section.
 #include "skin/package/QuickIni.h"
 
-#include "skin/package/SkinReader.h"  // SplitStringListText, AsciiLowerCase
+#include "skin/package/SkinReader.h"  // ForEachStringListLine, AsciiLowerCase
 
 namespace zuno::skin {
 
@@ -71,12 +71,13 @@ void TQuickIni::LoadFromStream(std::span<const uint8_t> text) {
 void TQuickIni::LoadFromText(std::string_view text) {
     lines_.clear();
     sections_.clear();
-    for (const std::string& raw : SplitStringListText(text)) {  // stops at a zero byte
+    ForEachStringListLine(text, [this](std::string_view raw) {  // stops at a zero byte
         const std::string_view line = TrimAnsi(raw);
-        if (line.empty() || line.front() == ';') continue;
+        if (line.empty() || line.front() == ';') return true;
         lines_.emplace_back(line);
         if (IsSectionLine(line)) sections_.emplace_back(std::string(line), static_cast<int>(lines_.size() - 1));
-    }
+        return true;
+    });
 }
 
 bool TQuickIni::IsSectionLine(std::string_view line) {

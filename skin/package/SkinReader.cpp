@@ -16,18 +16,25 @@ int32_t ReadInt32(const uint8_t* p) {
 }
 }  // namespace
 
-std::vector<std::string> SplitStringListText(std::string_view text) {
-    std::vector<std::string> lines;
+void ForEachStringListLine(std::string_view text, const std::function<bool(std::string_view)>& line) {
     const size_t nul = text.find('\0');
     if (nul != std::string_view::npos) text = text.substr(0, nul);
     size_t i = 0;
     while (i < text.size()) {
         const size_t start = i;
         while (i < text.size() && text[i] != '\r' && text[i] != '\n') ++i;
-        lines.emplace_back(text.substr(start, i - start));
+        if (!line(text.substr(start, i - start))) return;
         if (i < text.size() && text[i] == '\r') ++i;
         if (i < text.size() && text[i] == '\n') ++i;
     }
+}
+
+std::vector<std::string> SplitStringListText(std::string_view text) {
+    std::vector<std::string> lines;
+    ForEachStringListLine(text, [&](std::string_view l) {
+        lines.emplace_back(l);
+        return true;
+    });
     return lines;
 }
 
@@ -55,11 +62,15 @@ bool ParseSkinArchive(std::span<const uint8_t> archive, SkinArchiveView& out) {
                                " bytes) runs past the end of the archive");
     const std::string_view text(reinterpret_cast<const char*>(archive.data()) + kSkinArchiveHeaderSize,
                                 static_cast<size_t>(out.namesLength));
-    out.names = SplitStringListText(text);
+    // Stop at the first name beyond the table: a hostile list of line breaks must not
+    // turn into millions of strings before it is refused.
+    ForEachStringListLine(text, [&](std::string_view name) {
+        out.names.emplace_back(name);
+        return out.names.size() <= static_cast<size_t>(kMaxSkinMembers);
+    });
     const size_t count = out.names.size();
     if (count > static_cast<size_t>(kMaxSkinMembers))
-        throw SkinPackageError("skin package: " + std::to_string(count) + " member names, at most " +
-                               std::to_string(kMaxSkinMembers) + " allowed");
+        throw SkinPackageError("skin package: more than " + std::to_string(kMaxSkinMembers) + " member names");
 
     const size_t tableOffset = kSkinArchiveHeaderSize + static_cast<size_t>(out.namesLength);
     if (4 * count > size - tableOffset)

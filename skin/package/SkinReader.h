@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "skin/package/SkinPackageError.h"
@@ -24,6 +25,9 @@ inline constexpr char kOlderSkinMessage[] = "This is Older Skin File\rPlease upd
 
 // Splits text the way a string list does: a line ends at CR, LF or CR LF; a break at
 // the very end starts no further line; the text ends at its first zero byte.
+// ForEachStringListLine hands each line to `line` without storing them and stops
+// early when it returns false.
+void ForEachStringListLine(std::string_view text, const std::function<bool(std::string_view)>& line);
 std::vector<std::string> SplitStringListText(std::string_view text);
 
 // ASCII-only lower-casing (A-Z); bytes >= 0x80 and everything else are unchanged.

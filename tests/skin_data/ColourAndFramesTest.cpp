@@ -31,14 +31,14 @@ const ColourCase kColourCases[] = {
     {"1;2;3x", MakeTColor(1, 2, 3), "a letter not ending the run"},
 };
 
-TEST(ParseColour, ReadsTriplesByTheDigitRunRules) {
+TEST(SkinDataParseColour, ReadsTriplesByTheDigitRunRules) {
     for (const ColourCase& c : kColourCases) {
         EXPECT_EQ(TSkinData::ParseColour(c.value, kDefault), c.expected)
             << "value \"" << c.value << "\": " << c.fault;
     }
 }
 
-TEST(ParseColour, OverlongRunKeepsTheOtherComponents) {
+TEST(SkinDataParseColour, OverlongRunKeepsTheOtherComponents) {
     const TColor c = TSkinData::ParseColour("1 99999999999999999999999999999 3", kDefault);
     EXPECT_EQ(c & 0xFF, 1);
     EXPECT_EQ((c >> 16) & 0xFF, 3);
@@ -48,7 +48,7 @@ struct CheckStripCase {
     int width, height, frames;
 };
 
-TEST(DeriveCheckFrameCount, DividesByThirteenOrSixteenAndRaisesToFour) {
+TEST(SkinDataDeriveCheckFrameCount, DividesByThirteenOrSixteenAndRaisesToFour) {
     const CheckStripCase cases[] = {
         {52, 13, 4},   // 13 high: 13-pixel frames
         {96, 16, 6},   // 16 high: 16-pixel frames
@@ -68,7 +68,7 @@ struct SysButtonCase {
     const char* note;
 };
 
-TEST(DeriveSysButtonFrameCount, UsesTheAspectRatio) {
+TEST(SkinDataDeriveSysButtonFrameCount, UsesTheAspectRatio) {
     const SysButtonCase cases[] = {
         {60, 20, 0, 3, "ratio 3 holds three frames"},
         {120, 20, 0, 6, "ratio 6 holds six frames"},

@@ -7,7 +7,7 @@
 namespace zuno::skin {
 namespace {
 
-TEST(Creation, SetsThePropertyDefaults) {
+TEST(SkinDataCreation, SetsThePropertyDefaults) {
     TSkinData data;
     EXPECT_FALSE(data.Active());
     EXPECT_EQ(data.DisableTag, 99);
@@ -28,7 +28,7 @@ TEST(Creation, SetsThePropertyDefaults) {
     EXPECT_EQ(data.BottomBorder.Name, "Bottom");
 }
 
-TEST(Creation, SkinsEveryControlKindButFastReport) {
+TEST(SkinDataCreation, SkinsEveryControlKindButFastReport) {
     TSkinData data;
     for (int i = 0; i < kSkinControlTypeCount; ++i) {
         const auto kind = static_cast<TSkinControlType>(i);
@@ -37,7 +37,7 @@ TEST(Creation, SkinsEveryControlKindButFastReport) {
     EXPECT_EQ(data.SkinControls.Bits(), 0x3FFFFu) << "bit n is value n; xcFastReport is bit 18";
 }
 
-TEST(Creation, StartsWithThe85ThirdPartyLinesInOrder) {
+TEST(SkinDataCreation, StartsWithThe85ThirdPartyLinesInOrder) {
     TSkinData data;
     ASSERT_EQ(data.Skin3rd.size(), 85u);
     EXPECT_EQ(data.Skin3rd.front(), "TTBDock=Panel");
@@ -49,21 +49,13 @@ TEST(Creation, StartsWithThe85ThirdPartyLinesInOrder) {
     EXPECT_EQ(TSkinData().Skin3rd.size(), 85u) << "each component owns its copy";
 }
 
-TEST(ReadOnlyProperties, IgnoreWrites) {
-    TSkinData data;
-    data.SetVersion("2.0");
-    data.SetSkinStore("(Good)");
-    EXPECT_EQ(data.Version(), "1.0.0");
-    EXPECT_EQ(data.SkinStore(), "(none)");
-}
-
 struct ClassCase {
     const char* className;
     bool fastReportSkipped;  // xcFastReport in SkinControls
     bool allowed;
 };
 
-TEST(AllowFormClass, FiltersMonthCalendarsAndFastReportWindows) {
+TEST(SkinDataAllowFormClass, FiltersMonthCalendarsAndFastReportWindows) {
     const ClassCase cases[] = {
         {"TForm1", false, true},
         {"SysMonthCal32", false, false},
@@ -82,7 +74,7 @@ TEST(AllowFormClass, FiltersMonthCalendarsAndFastReportWindows) {
     }
 }
 
-TEST(AllowFormClass, HandlerDecidesAlone) {
+TEST(SkinDataAllowFormClass, HandlerDecidesAlone) {
     TSkinData data;
     data.SkinControls.Include(TSkinControlType::xcFastReport);
     std::vector<std::string> asked;
@@ -96,18 +88,6 @@ TEST(AllowFormClass, HandlerDecidesAlone) {
     EXPECT_TRUE(data.AllowFormClass("TfrReport", true));
     EXPECT_FALSE(data.AllowFormClass("TForm1", true));
     EXPECT_EQ(asked, (std::vector<std::string>{"SysMonthCal32", "TfrReport", "TForm1"}));
-}
-
-TEST(FireSkinChanged, RaisesTheEventWithTheComponent) {
-    TSkinData data;
-    data.FireSkinChanged();  // unassigned: nothing
-    int fired = 0;
-    data.OnSkinChanged = [&](TSkinData& sender) {
-        EXPECT_EQ(&sender, &data);
-        ++fired;
-    };
-    data.FireSkinChanged();
-    EXPECT_EQ(fired, 1);
 }
 
 class RecordingLink : public ISkinManagerLink {
@@ -124,7 +104,7 @@ public:
 
 using Calls = std::vector<std::string>;
 
-TEST(Active, MainFormCommandsTheManagerOnlyWithASkin) {
+TEST(SkinDataActive, MainFormCommandsTheManagerOnlyWithASkin) {
     RecordingLink link;
     {
         TSkinData data;
@@ -145,7 +125,7 @@ TEST(Active, MainFormCommandsTheManagerOnlyWithASkin) {
     EXPECT_EQ(link.calls, Calls{"Unregister"});
 }
 
-TEST(Active, OnlyThisFormBecomesCurrentFirstAndDialogDoesNothing) {
+TEST(SkinDataActive, OnlyThisFormBecomesCurrentFirstAndDialogDoesNothing) {
     RecordingLink link;
     TSkinData only;
     only.SetManagerLink(&link);
@@ -166,7 +146,7 @@ TEST(Active, OnlyThisFormBecomesCurrentFirstAndDialogDoesNothing) {
     dialog.SetManagerLink(nullptr);
 }
 
-TEST(Loaded, ActivatesTheStoredSkinOrDropsActiveWithoutOne) {
+TEST(SkinDataLoaded, ActivatesTheStoredSkinOrDropsActiveWithoutOne) {
     RecordingLink link;
     TSkinData data;
     data.SetManagerLink(&link);

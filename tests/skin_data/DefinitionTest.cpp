@@ -12,7 +12,7 @@ using test::LoadSkin;
 using test::Member;
 using test::TestPixel;
 
-TEST(Defaults, ApplyWhenEveryKeyIsMissing) {
+TEST(SkinDataDefaults, ApplyWhenEveryKeyIsMissing) {
     TSkinData data;
     ASSERT_TRUE(LoadSkin(data, "[TitlebarSkin]\n"));
     EXPECT_FALSE(data.NoSkin);
@@ -60,7 +60,7 @@ TEST(Defaults, ApplyWhenEveryKeyIsMissing) {
         EXPECT_EQ(*slot, nullptr);
 }
 
-TEST(Colours, ComeFromTriplesAndFeedTheDefaultsThatFollow) {
+TEST(SkinDataColours, ComeFromTriplesAndFeedTheDefaultsThatFollow) {
     TSkinData data;
     ASSERT_TRUE(LoadSkin(data, R"([Colours]
 ButtonFace=1 2 3
@@ -78,7 +78,7 @@ Image=s.bmp
         << "colours must be read before the objects that default to ButtonTextColour";
 }
 
-TEST(Borders, FillMarginsAlongTheirSide) {
+TEST(SkinDataBorders, FillMarginsAlongTheirSide) {
     TSkinData data;
     ASSERT_TRUE(LoadSkin(data, R"([Personality]
 Left=l.bmp
@@ -105,7 +105,7 @@ TopBotHeight=8
     EXPECT_TRUE(data.RightBorder.Bitmap.Empty());
 }
 
-TEST(Title, ReadsCaptionPlacementAndTextColours) {
+TEST(SkinDataTitle, ReadsCaptionPlacementAndTextColours) {
     TSkinData data;
     ASSERT_TRUE(LoadSkin(data, R"([Personality]
 TextBack=tb.bmp
@@ -139,7 +139,7 @@ FontHeight=12
     EXPECT_EQ(t.InActiveTextColour, kClNone) << "a missing part leaves no colour";
 }
 
-TEST(ButtonsSection, FillsBitmapsCountsAndTextColours) {
+TEST(SkinDataButtonsSection, FillsBitmapsCountsAndTextColours) {
     TSkinData data;
     ASSERT_TRUE(LoadSkin(data, R"([Buttons]
 Bitmap=b.bmp
@@ -175,7 +175,7 @@ PressedColour2=
     EXPECT_EQ(b.PressedColour2, clBtnText);
 }
 
-TEST(ButtonsSection, DerivesRadioFramesFromAThirteenPixelStrip) {
+TEST(SkinDataButtonsSection, DerivesRadioFramesFromAThirteenPixelStrip) {
     TSkinData data;
     ASSERT_TRUE(LoadSkin(data, "[Buttons]\nRadioButton=r.bmp\nCheckButton=c.bmp\n",
                          {Member("r.bmp", Bmp(52, 13)), Member("c.bmp", Bmp(48, 16))}));
@@ -215,7 +215,7 @@ const TDataSkinObject* Slot(const TSkinData& data, const ImageSectionCase& c) {
     return c.objectSlot ? (data.*c.objectSlot).get() : (data.*c.borderSlot).get();
 }
 
-TEST(ImageSections, FillTheirSlotWithFixedFramesAndCommonKeys) {
+TEST(SkinDataImageSections, FillTheirSlotWithFixedFramesAndCommonKeys) {
     for (const ImageSectionCase& c : kImageSections) {
         const std::string definition = std::string("[") + c.section + "]\nImage=i.bmp\n" +
                                        "LeftWidth=1\nRightWidth=2\nTopHeight=3\nBottomHeight=4\n"
@@ -241,7 +241,7 @@ TEST(ImageSections, FillTheirSlotWithFixedFramesAndCommonKeys) {
     }
 }
 
-TEST(ImageSections, ExistWhenTheImageKeyIsGivenEvenIfItLoadsNothing) {
+TEST(SkinDataImageSections, ExistWhenTheImageKeyIsGivenEvenIfItLoadsNothing) {
     TSkinData data;
     ASSERT_TRUE(LoadSkin(data, "[SunkEdge]\nImage=missing.bmp\n[Headerbar]\nImage=\n"));
     ASSERT_NE(data.SunkEdge, nullptr);
@@ -249,7 +249,7 @@ TEST(ImageSections, ExistWhenTheImageKeyIsGivenEvenIfItLoadsNothing) {
     EXPECT_EQ(data.Headerbar, nullptr) << "an empty value counts as no key";
 }
 
-TEST(ImageSections, ReadSecondImagesAndThumbFrameKeys) {
+TEST(SkinDataImageSections, ReadSecondImagesAndThumbFrameKeys) {
     TSkinData data;
     ASSERT_TRUE(LoadSkin(data, R"([Tabs]
 Image=t.bmp
@@ -270,7 +270,7 @@ FrameCount=7
     EXPECT_EQ(data.HorzScrollThumb->FrameCount, 7);
 }
 
-TEST(ImageSections, AreFreedWhenTheNextSkinLacksThem) {
+TEST(SkinDataImageSections, AreFreedWhenTheNextSkinLacksThem) {
     TSkinData data;
     ASSERT_TRUE(LoadSkin(data, "[Tabs]\nImage=t.bmp\n[Buttons]\nBitmap=t.bmp\n",
                          {Member("t.bmp", Bmp(10, 10))}));
@@ -282,7 +282,7 @@ TEST(ImageSections, AreFreedWhenTheNextSkinLacksThem) {
     EXPECT_EQ(data.SkinName, "second");
 }
 
-TEST(ProgressAndMenuBar, HaveTheirOwnKeys) {
+TEST(SkinDataProgressAndMenuBar, HaveTheirOwnKeys) {
     TSkinData data;
     ASSERT_TRUE(LoadSkin(data, R"([Progress]
 Bitmap=p.bmp
@@ -308,7 +308,7 @@ TileMenu=3
     EXPECT_EQ(data.MenuBar->FrameCount, 2);
 }
 
-TEST(ComboButton, SecondImageIsTheFirstMirrored) {
+TEST(SkinDataComboButton, SecondImageIsTheFirstMirrored) {
     TSkinData data;
     ASSERT_TRUE(LoadSkin(data, "[ComboButton]\nImage=c.bmp\nStyle=2\n", {Member("c.bmp", Bmp(5, 3))}));
     ASSERT_NE(data.ComboButton, nullptr);
@@ -323,7 +323,7 @@ TEST(ComboButton, SecondImageIsTheFirstMirrored) {
     EXPECT_EQ(data.ComboButton->Style, 0) << "[ComboButton] reads no Style";
 }
 
-TEST(ComboButton, WithoutImageHasNoMirror) {
+TEST(SkinDataComboButton, WithoutImageHasNoMirror) {
     TSkinData data;
     ASSERT_TRUE(LoadSkin(data, "[ComboButton]\nImage=c.BMP\n", {Member("c.bmp", Bmp(5, 3))}));
     ASSERT_NE(data.ComboButton, nullptr);
@@ -337,7 +337,7 @@ struct BitmapValueCase {
     const char* note;
 };
 
-TEST(BitmapValues, LoadOnlyLowerCaseBmpNamesWithoutTheirFolder) {
+TEST(SkinDataBitmapValues, LoadOnlyLowerCaseBmpNamesWithoutTheirFolder) {
     const BitmapValueCase cases[] = {
         {"pic.bmp", true, "plain name"},
         {"PIC.bmp", true, "member names match in any letter case"},
@@ -361,7 +361,7 @@ TEST(BitmapValues, LoadOnlyLowerCaseBmpNamesWithoutTheirFolder) {
     }
 }
 
-TEST(BitmapValues, TrailByteOfADoubleByteCharacterIsNoFolderSeparator) {
+TEST(SkinDataBitmapValues, TrailByteOfADoubleByteCharacterIsNoFolderSeparator) {
     // 0x95 0x5C is one code-page-936 character whose second byte is "\".
     const std::string name = "\x95\x5C.bmp";
     TSkinData data;
@@ -369,7 +369,7 @@ TEST(BitmapValues, TrailByteOfADoubleByteCharacterIsNoFolderSeparator) {
     EXPECT_EQ(data.Buttons.Bitmap.Width(), 7);
 }
 
-TEST(Definition, IsTheFirstMemberWhoseNameContainsIni) {
+TEST(SkinDataDefinition, IsTheFirstMemberWhoseNameContainsIni) {
     TSkinData data;
     data.PackageStream = WriteSkinPackage({test::TextMember("readme.txt", "[TitlebarSkin]\nSkinName=no\n"),
                                            test::TextMember("Blue.INI", "[TitlebarSkin]\nSkinName=blue\n"),

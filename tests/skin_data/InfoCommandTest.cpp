@@ -34,7 +34,7 @@ RunResult RunInfo(const std::vector<std::uint8_t>& package) {
     return result;
 }
 
-TEST(InfoCommand, PrintsTheSkinDataInDeclarationOrder) {
+TEST(SkinDataInfoCommand, PrintsTheSkinDataInDeclarationOrder) {
     const RunResult r = RunInfo(test::SkinPackage(
         "[TitlebarSkin]\nSkinName=A \"q\" \\ \xC0\xB6\n[Colours]\nMenu=1 2 3\n[Button1]\nButtonImage=b.bmp\n",
         {test::Member("b.bmp", test::Bmp(2, 1))}));
@@ -96,7 +96,7 @@ TEST(InfoCommand, PrintsTheSkinDataInDeclarationOrder) {
     }
 }
 
-TEST(InfoCommand, RefusesAPackageOfAnotherVersion) {
+TEST(SkinDataInfoCommand, RefusesAPackageOfAnotherVersion) {
     std::vector<std::uint8_t> archive = BuildSkinArchive({test::TextMember("skin.ini", "[TitlebarSkin]\n")});
     archive[0] ^= 1;
     const RunResult r = RunInfo(PackSkinArchive(archive));

@@ -38,7 +38,7 @@ std::vector<std::uint8_t> PackageOfVersion(std::uint32_t version) {
     return PackSkinArchive(archive);
 }
 
-TEST(NoSkin, IsTrueUntilADefinitionWasParsed) {
+TEST(SkinDataNoSkin, IsTrueUntilADefinitionWasParsed) {
     TSkinData data;
     EXPECT_TRUE(data.NoSkin);
     LoadGoodSkin(data);
@@ -51,7 +51,7 @@ struct BrokenPackageCase {
     std::vector<std::uint8_t> bytes;
 };
 
-TEST(BrokenPackage, IsRefusedAndKeepsTheOldSkin) {
+TEST(SkinDataBrokenPackage, IsRefusedAndKeepsTheOldSkin) {
     // Archive: version 20000, a 9-byte name list "skin.ini\n", 8 reserved bytes, then a
     // size table entry announcing 1000 bytes of which none follow.
     std::vector<std::uint8_t> archive = {0x20, 0x4E, 0, 0, 9, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
@@ -82,7 +82,7 @@ TEST(BrokenPackage, IsRefusedAndKeepsTheOldSkin) {
     }
 }
 
-TEST(BrokenPackage, WrongVersionReturnsFalseAndShowsTheMessage) {
+TEST(SkinDataBrokenPackage, WrongVersionReturnsFalseAndShowsTheMessage) {
     for (std::uint32_t version : {19999u, 0u, 20001u}) {
         TSkinData data;
         LoadGoodSkin(data);
@@ -96,14 +96,14 @@ TEST(BrokenPackage, WrongVersionReturnsFalseAndShowsTheMessage) {
     }
 }
 
-TEST(BrokenPackage, EmptyArchiveIsAWrongVersion) {
+TEST(SkinDataBrokenPackage, EmptyArchiveIsAWrongVersion) {
     TSkinData data;
     data.PackageStream = PackSkinArchive({});
     EXPECT_FALSE(data.LoadPackage());
     EXPECT_TRUE(data.NoSkin);
 }
 
-TEST(MissingDefinition, ParsesToDefaultsWithoutOptionalObjects) {
+TEST(SkinDataMissingDefinition, ParsesToDefaultsWithoutOptionalObjects) {
     TSkinData data;
     LoadGoodSkin(data);
     data.PackageStream = WriteSkinPackage({Member("b.bmp", Bmp(9, 9)), test::TextMember("skin.txt", "[Tabs]\nImage=b.bmp\n")});
@@ -115,7 +115,7 @@ TEST(MissingDefinition, ParsesToDefaultsWithoutOptionalObjects) {
     EXPECT_EQ(data.ButtonFaceColour, clBtnFace);
 }
 
-TEST(BadImage, StopsTheParseWithTheImageError) {
+TEST(SkinDataBadImage, StopsTheParseWithTheImageError) {
     TSkinData data;
     LoadGoodSkin(data);
     // "BM" and nothing after it: a member that claims to be a BMP but holds no header.
@@ -129,7 +129,7 @@ TEST(BadImage, StopsTheParseWithTheImageError) {
     EXPECT_EQ(data.ButtonFaceColour, MakeTColor(1, 2, 3));
 }
 
-TEST(BadImage, CanBeFollowedByAGoodLoad) {
+TEST(SkinDataBadImage, CanBeFollowedByAGoodLoad) {
     TSkinData data;
     data.PackageStream = SkinPackage("[Tabs]\nImage=bad.bmp\n", {Member("bad.bmp", {'B', 'M', 1})});
     EXPECT_THROW(data.LoadPackage(), BmpError);
@@ -150,7 +150,7 @@ public:
     void Unregister(TSkinData&) override { calls.push_back("Unregister"); }
 };
 
-class SkinFileTest : public ::testing::Test {
+class SkinDataFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
         dir_ = std::filesystem::temp_directory_path() /
@@ -170,7 +170,7 @@ protected:
     std::filesystem::path dir_;
 };
 
-TEST_F(SkinFileTest, LoadsAnExistingFileAndHandsItToTheManager) {
+TEST_F(SkinDataFileTest, LoadsAnExistingFileAndHandsItToTheManager) {
     RecordingLink link;
     TSkinData data;
     data.SetManagerLink(&link);
@@ -184,7 +184,7 @@ TEST_F(SkinFileTest, LoadsAnExistingFileAndHandsItToTheManager) {
     data.SetManagerLink(nullptr);
 }
 
-TEST_F(SkinFileTest, DialogSkinIsNotHandedToTheManager) {
+TEST_F(SkinDataFileTest, DialogSkinIsNotHandedToTheManager) {
     RecordingLink link;
     TSkinData data;
     data.SetManagerLink(&link);
@@ -195,7 +195,7 @@ TEST_F(SkinFileTest, DialogSkinIsNotHandedToTheManager) {
     data.SetManagerLink(nullptr);
 }
 
-TEST_F(SkinFileTest, MissingFileKeepsTheOldObjectsButCountsAsNoSkin) {
+TEST_F(SkinDataFileTest, MissingFileKeepsTheOldObjectsButCountsAsNoSkin) {
     RecordingLink link;
     TSkinData data;
     data.SetManagerLink(&link);
@@ -213,7 +213,7 @@ TEST_F(SkinFileTest, MissingFileKeepsTheOldObjectsButCountsAsNoSkin) {
     data.SetManagerLink(nullptr);
 }
 
-TEST_F(SkinFileTest, BrokenFileRaisesToTheCaller) {
+TEST_F(SkinDataFileTest, BrokenFileRaisesToTheCaller) {
     TSkinData data;
     LoadGoodSkin(data);
     EXPECT_THROW(data.SetSkinFile(WriteFile("bad.skn", {1, 2})), SkinPackageError);
@@ -226,7 +226,7 @@ std::string Stored(const TSkinData& data) {
     return out.str();
 }
 
-TEST(SkinStream, RoundTripsThePackage) {
+TEST(SkinDataSkinStream, RoundTripsThePackage) {
     TSkinData source;
     LoadGoodSkin(source);
     const std::string stored = Stored(source);
@@ -247,7 +247,7 @@ TEST(SkinStream, RoundTripsThePackage) {
     EXPECT_EQ(rest, "next property") << "exactly the stored bytes are consumed";
 }
 
-TEST(SkinStream, EmptyPackageIsStoredAsCountZero) {
+TEST(SkinDataSkinStream, EmptyPackageIsStoredAsCountZero) {
     TSkinData data;
     EXPECT_EQ(Stored(data), std::string(4, '\0'));
 }
@@ -258,7 +258,7 @@ struct StoredStreamCase {
     bool throws;
 };
 
-TEST(SkinStream, DamagedOrEmptyDataLoadNothing) {
+TEST(SkinDataSkinStream, DamagedOrEmptyDataLoadNothing) {
     const StoredStreamCase cases[] = {
         {"count 0", std::string(4, '\0'), false},
         {"negative count", std::string("\xFF\xFF\xFF\xFF", 4), false},

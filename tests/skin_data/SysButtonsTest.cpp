@@ -18,7 +18,7 @@ std::vector<std::string> ButtonNames(const TSkinData& data) {
     return names;
 }
 
-TEST(SysButtonSelection, KeepsButtonSectionsByTheNameAndActionRules) {
+TEST(SkinDataSysButtonSelection, KeepsButtonSectionsByTheNameAndActionRules) {
     TSkinData data;
     ASSERT_TRUE(LoadSkin(data, R"([Button]
 Action=1
@@ -48,7 +48,7 @@ Action=4
     EXPECT_EQ(ButtonNames(data), expected);
 }
 
-TEST(SysButtonSelection, ReadsEveryKeyWithItsDefault) {
+TEST(SkinDataSysButtonSelection, ReadsEveryKeyWithItsDefault) {
     TSkinData data;
     ASSERT_TRUE(LoadSkin(data, R"([Button1]
 Action=5
@@ -88,7 +88,7 @@ struct FrameCase {
     const char* note;
 };
 
-TEST(SysButtonFrames, DerivesOrKeepsTheFrameCount) {
+TEST(SkinDataSysButtonFrames, DerivesOrKeepsTheFrameCount) {
     const FrameCase cases[] = {
         {"Action=1", 60, 20, 3, true, "60 x 20 without frame key"},
         {"Action=1", 120, 20, 6, true, "120 x 20 without frame key"},
@@ -114,7 +114,7 @@ TEST(SysButtonFrames, DerivesOrKeepsTheFrameCount) {
     }
 }
 
-TEST(MdiButtons, FollowTheTitleButtonsWithFixedValues) {
+TEST(SkinDataMdiButtons, FollowTheTitleButtonsWithFixedValues) {
     TSkinData data;
     ASSERT_TRUE(LoadSkin(data, "[Button1]\nAction=1\n"));
     ASSERT_EQ(data.SysButtons.size(), 4u);
@@ -131,7 +131,7 @@ TEST(MdiButtons, FollowTheTitleButtonsWithFixedValues) {
     }
 }
 
-TEST(MdiButtons, SplitTheStripIntoThreeButtonsOfFourFrames) {
+TEST(SkinDataMdiButtons, SplitTheStripIntoThreeButtonsOfFourFrames) {
     TSkinData data;
     ASSERT_TRUE(LoadSkin(data, "[MDICONTROLS]\nImage=mdi.bmp\n", {Member("mdi.bmp", Bmp(120, 10))}));
     ASSERT_EQ(data.SysButtons.size(), 3u);
@@ -147,7 +147,7 @@ TEST(MdiButtons, SplitTheStripIntoThreeButtonsOfFourFrames) {
     }
 }
 
-TEST(MdiButtons, StripNarrowerThanTwelveGivesEmptyButtons) {
+TEST(SkinDataMdiButtons, StripNarrowerThanTwelveGivesEmptyButtons) {
     TSkinData data;
     ASSERT_TRUE(LoadSkin(data, "[MDICONTROLS]\nImage=mdi.bmp\n", {Member("mdi.bmp", Bmp(11, 10))}));
     ASSERT_EQ(data.SysButtons.size(), 3u);
@@ -156,7 +156,7 @@ TEST(MdiButtons, StripNarrowerThanTwelveGivesEmptyButtons) {
     EXPECT_EQ(data.SysButtons[2]->Xcoord, 4);
 }
 
-TEST(SysButtons, AreReplacedNotAppendedOnReload) {
+TEST(SkinDataSysButtons, AreReplacedNotAppendedOnReload) {
     TSkinData data;
     ASSERT_TRUE(LoadSkin(data, "[Button1]\n[Button2]\n"));
     ASSERT_EQ(data.SysButtons.size(), 5u);

@@ -34,7 +34,8 @@ TEST(BmpTrueColour, TwentyFourBitRowOrderAndPadding) {
     const Rows image = {{kRed, kGreen, kBlue}, {kOdd, kWhite, 0}};
     for (int sign : {1, -1}) {
         const BmpSpec spec{.width = 3, .height = 2 * sign, .bitsPerPixel = 24, .rows = image};
-        EXPECT_EQ(PixelsOf(DecodeBmp(BuildBmp(spec))), image) << (sign > 0 ? "bottom-up" : "top-down");
+        EXPECT_EQ(PixelsOf(DecodeBmp(BuildBmp(spec))), image)
+            << (sign > 0 ? "bottom-up" : "top-down");
     }
 }
 
@@ -61,7 +62,10 @@ TEST(BmpTrueColour, BitfieldMasksPlaceTheChannels) {
         {40, {0xFF0000, 0x00FF00, 0x0000FF}, 0x00123456, "masks after a 40-byte header"},
         {40, {0x0000FF, 0x00FF00, 0xFF0000}, 0x00563412, "red in the low byte"},
         {40, {0xFF000000, 0x00FF0000, 0x0000FF00}, 0x12345600, "channels in the high bytes"},
-        {124, {0xFF0000, 0x00FF00, 0x0000FF, 0xFF000000}, 0x00123456, "V5 header, alpha mask, alpha 0"},
+        {124,
+         {0xFF0000, 0x00FF00, 0x0000FF, 0xFF000000},
+         0x00123456,
+         "V5 header, alpha mask, alpha 0"},
         {108, {0xFF0000, 0x00FF00, 0x0000FF, 0xFF000000}, 0x7F123456, "V4 header, half alpha"},
         {56, {0xFF0000, 0x00FF00, 0x0000FF, 0}, 0x00123456, "V3 header"},
     };
@@ -169,8 +173,12 @@ TEST(BmpHeaders, MissingPaddingAfterTheLastRowIsAccepted) {
 }
 
 TEST(BmpHeaders, InfoReportsTheDeclaredForm) {
-    const BmpSpec spec{.width = 5, .height = -3, .bitsPerPixel = 4, .palette = {0, 1, 2},
-                       .colorsUsed = 3, .rows = std::vector<std::vector<std::uint32_t>>(3, {0, 1, 2, 1, 0})};
+    const BmpSpec spec{.width = 5,
+                       .height = -3,
+                       .bitsPerPixel = 4,
+                       .palette = {0, 1, 2},
+                       .colorsUsed = 3,
+                       .rows = std::vector<std::vector<std::uint32_t>>(3, {0, 1, 2, 1, 0})};
     const BmpInfo info = ReadBmpInfo(BuildBmp(spec));
     EXPECT_EQ(info.width, 5);
     EXPECT_EQ(info.height, 3);
@@ -207,7 +215,8 @@ TEST(BmpEncoder, RoundTripsThroughTheDecoder) {
     for (auto [w, h] : {std::pair{1, 1}, std::pair{2, 3}, std::pair{5, 4}, std::pair{8, 1}}) {
         SkinBitmap b(w, h);
         for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) b.SetPixel(x, y, MakePixel(std::uint8_t(x * 40), std::uint8_t(y * 50), 200));
+            for (int x = 0; x < w; ++x)
+                b.SetPixel(x, y, MakePixel(std::uint8_t(x * 40), std::uint8_t(y * 50), 200));
         EXPECT_EQ(PixelsOf(DecodeBmp(EncodeBmp24(b))), PixelsOf(b)) << w << "x" << h;
     }
 }

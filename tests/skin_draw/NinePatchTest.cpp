@@ -83,7 +83,8 @@ TEST(StretchMapping, SourceIndexPerDestinationPixel) {
     };
     for (const Case& c : cases) {
         std::vector<int> got;
-        for (int i = 0; i < c.dest; ++i) got.push_back(StretchSourceIndex(i, c.source, c.dest, c.axis));
+        for (int i = 0; i < c.dest; ++i)
+            got.push_back(StretchSourceIndex(i, c.source, c.dest, c.axis));
         EXPECT_EQ(got, c.expected) << c.source << " -> " << c.dest
                                    << (c.axis == StretchAxis::Rows ? " rows" : " columns");
     }
@@ -126,13 +127,15 @@ TEST(ComposeNinePatch, MarginsDroppedWhenTheTargetIsNarrower) {
         const char* note;
     };
     const Case cases[] = {
-        {10, {1, 3, 5, 7, 9, 11, 13, 15, 17, 19}, "10 < 12: all centre, stretched from the whole frame"},
+        {10,
+         {1, 3, 5, 7, 9, 11, 13, 15, 17, 19},
+         "10 < 12: all centre, stretched from the whole frame"},
         {11, {1, 3, 4, 6, 8, 10, 12, 14, 15, 17, 19}, "11 < 12: still dropped"},
         {12, Concat({Range(0, 6), Range(14, 20)}), "12: both margins kept, no centre"},
     };
     for (const Case& c : cases) {
-        const SkinBitmap out =
-            ComposeNinePatch(c.width, 4, frame, m, FrameLayout::SideBySide, CentreFill::Stretch, 1, 1);
+        const SkinBitmap out = ComposeNinePatch(c.width, 4, frame, m, FrameLayout::SideBySide,
+                                                CentreFill::Stretch, 1, 1);
         EXPECT_EQ(SourceColumns(out, 0), c.columns) << c.note;
     }
 }

@@ -25,7 +25,8 @@ inline SkinBitmap FromArt(const std::vector<std::string>& rows) {
     const int w = h == 0 ? 0 : static_cast<int>(rows[0].size());
     SkinBitmap b(w, h);
     for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) b.SetPixel(x, y, ArtPixel(rows[std::size_t(y)][std::size_t(x)]));
+        for (int x = 0; x < w; ++x)
+            b.SetPixel(x, y, ArtPixel(rows[std::size_t(y)][std::size_t(x)]));
     }
     return b;
 }
@@ -55,7 +56,8 @@ inline SkinBitmap CoordBitmap(int w, int h) {
     SkinBitmap b(w, h);
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
-            b.SetPixel(x, y, MakePixel(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 7));
+            b.SetPixel(x, y,
+                       MakePixel(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 7));
         }
     }
     return b;

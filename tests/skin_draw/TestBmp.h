@@ -63,7 +63,8 @@ inline std::vector<std::uint8_t> BuildBmp(const BmpSpec& s) {
         Put(info, 2835, 4);
         Put(info, s.colorsUsed, 4);
         Put(info, 0, 4);                   // important colours
-        for (std::size_t i = 0; s.headerSize > 40 && i < s.masks.size(); ++i) Put(info, s.masks[i], 4);
+        for (std::size_t i = 0; s.headerSize > 40 && i < s.masks.size(); ++i)
+            Put(info, s.masks[i], 4);
         while (info.size() < s.headerSize) info.push_back(0);
         if (s.headerSize == 40) {
             for (std::uint32_t m : s.masks) Put(info, m, 4);

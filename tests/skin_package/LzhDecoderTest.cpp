@@ -40,7 +40,9 @@ void ExpectTreeConsistent(const TLZHTree& t) {
     uint32_t leaves = 0;
     int leafCount = 0;
     for (int n = 0; n < lzh::TreeSize; ++n) {
-        if (n > 0) ASSERT_LE(f[n - 1], f[n]) << "Freq not sorted at " << n;
+        if (n > 0) {
+            ASSERT_LE(f[n - 1], f[n]) << "Freq not sorted at " << n;
+        }
         if (s[n] >= lzh::TreeSize) {
             ASSERT_EQ(p[s[n]], n) << "leaf link at " << n;
             leaves += f[n];

@@ -58,7 +58,9 @@ TEST(LzhRoundTrip, Table) {
     for (const Case& c : Cases()) {
         size_t compressed = 0;
         EXPECT_EQ(RoundTrip(c.data, &compressed), c.data) << c.name;
-        if (!c.data.empty()) EXPECT_LE(compressed, c.maxRatio * c.data.size() + 2) << c.name;
+        if (!c.data.empty()) {
+            EXPECT_LE(compressed, c.maxRatio * c.data.size() + 2) << c.name;
+        }
     }
 }
 

@@ -19,7 +19,7 @@ struct Refusal {
 Bytes WithSizeField(int32_t size, Bytes stream) {
     Bytes b;
     PutInt32(b, static_cast<uint32_t>(size));
-    b.insert(b.end(), stream.begin(), stream.end());
+    for (uint8_t x : stream) b.push_back(x);
     return b;
 }
 
@@ -118,6 +118,16 @@ TEST(SkinReaderRefusal, TruncatedStreamsDecodeFromZeroBitsToTheStatedSize) {
     const uint32_t stated = full[0] | full[1] << 8;
     EXPECT_GE(out.size(), stated);
     EXPECT_LT(out.size(), stated + 60);
+}
+
+TEST(SkinReaderRefusal, AHugeListOfLineBreaksStopsAtTheFirstNameBeyondTheTable) {
+    // 8 MB of line breaks would be 8 million empty names; splitting must stop at 1,002.
+    RawArchive a;
+    a.names = std::string(8u << 20, '\n');
+    const Bytes archive = Build(a);
+    SkinArchiveView view;
+    EXPECT_THROW(ParseSkinArchive(archive, view), SkinPackageError);
+    EXPECT_EQ(view.names.size(), 1002u);
 }
 
 TEST(SkinReaderRefusal, ErrorTextsSayWhatIsWrong) {

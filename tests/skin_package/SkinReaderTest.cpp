@@ -173,7 +173,7 @@ TEST(SkinReaderNames, NoNamesAtAll) {
 TEST(SkinReaderNames, ExactlyTheLargestTableOf1001Members) {
     RawArchive a;
     for (int i = 0; i < 1001; ++i) {
-        a.names += "m" + std::to_string(i) + ".bmp\r\n";
+        a.names.append("m").append(std::to_string(i)).append(".bmp\r\n");
         a.sizes.push_back(i == 1000 ? 2 : 0);
     }
     a.data = "ok";
