@@ -6,6 +6,7 @@
 
 #include "app/MainModule.h"
 #include "forms/Application.h"
+#include "forms/Errors.h"
 #include "tools/AboutForm.h"
 #include "tools/MessageForm.h"
 #include "tools/Sounds.h"
@@ -53,6 +54,8 @@ TForm1::TForm1(TComponent* owner) : TForm(owner, L"Form1") {
     CreateButtons();
     FontDialog1 = new TFontDialog(this);
     FontDialog1->Name = L"FontDialog1";
+    SkinData = new TSkinDataComponent(this);
+    Guarded([this] { SkinData->LoadStoredSkin(); });
     CreateMenu();
     SetClientSize(636, 408);
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "app/StoredSkin.h"
 #include "controls/EnhButtn.h"
 #include "forms/ExtCtrls.h"
 #include "forms/Form.h"
@@ -30,6 +31,8 @@ public:
     forms::TButton* NextButton;
     forms::TButton* CancelButton;
     forms::TFontDialog* FontDialog1;
+    // Holds the skin; built with the default skin stored in the program.
+    TSkinDataComponent* SkinData;
     // The picture dataset keeps its own copy of the connection string.
     std::string ADOQuery1ConnectionString;
 

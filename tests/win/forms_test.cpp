@@ -9,6 +9,7 @@
 
 #include "app/MainModule.h"
 #include "app/MainWindow.h"
+#include "app/SplashForm.h"
 #include "app/WideText.h"
 #include "content/ConnectionString.h"
 #include "forms/Application.h"
@@ -256,6 +257,21 @@ TEST_F(FormsTest, AboutBoxTextAndScrollRule) {
     form->aboutClick();
     EXPECT_EQ(tools::aboutzuno->Caption(), tools::kAboutCaption);
     app::adoconn.Close();
+}
+
+TEST_F(FormsTest, StoredResourcesLoadIntoTheForms) {
+    auto* form = app->CreateForm<app::TForm1>();
+    const skin::TSkinData& skin = form->SkinData->Data;
+    EXPECT_FALSE(skin.NoSkin) << "the default skin stored in the program loads with the main window";
+    EXPECT_FALSE(skin.SkinName.empty());
+    EXPECT_FALSE(skin.PackageStream.empty());
+    auto* splash = new app::Tflash(app.get());
+    EXPECT_EQ(splash->Image1->PictureWidth(), 320);
+    EXPECT_EQ(splash->Image1->PictureHeight(), 112);
+    EXPECT_EQ(splash->Label1->Caption(), L"正在初始化程序");
+    EXPECT_EQ(splash->ClientWidth(), 319);
+    EXPECT_EQ(splash->ClientHeight(), 111);
+    delete splash;
 }
 
 }  // namespace

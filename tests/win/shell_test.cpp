@@ -91,6 +91,8 @@ TEST(VersionGate, NewerDatabaseShowsTheMessageAndStillStarts) {
         RunningProgram zuno(box);
         HWND msg = zuno.WaitForWindow(L"Tmsg");
         ASSERT_TRUE(msg) << version;
+        // The box is shown first and filled right after.
+        for (int i = 0; i < 100 && !FindChild(msg, L"知道了", L"BUTTON"); ++i) Sleep(50);
         EXPECT_EQ(WindowText(msg), L"版本太旧");
         EXPECT_TRUE(FindChild(msg, L"知道了", L"BUTTON"));
         HWND main = zuno.FindWindowOfClass(L"TForm1");
