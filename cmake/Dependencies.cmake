@@ -27,6 +27,6 @@ if(ZUNO_TESTS)
   target_link_libraries(zuno_gtest_main INTERFACE GTest::gtest GTest::gtest_main GTest::gmock)
 endif()
 
-if(ZUNO_BENCH)
+if(ZUNO_BENCH AND NOT WIN32)
   find_package(benchmark REQUIRED)
 endif()
