@@ -259,6 +259,20 @@ TEST_F(FormsTest, AboutBoxTextAndScrollRule) {
     app::adoconn.Close();
 }
 
+TEST_F(FormsTest, SoundSwitchIsWrittenAtOnce) {
+    wintest::Sandbox box;
+    app::inipath = box.Path(L"zuno.ini");
+    auto* form = app->CreateForm<app::TForm1>();
+    ASSERT_TRUE(form->N9->Checked());
+    form->N9Click();
+    EXPECT_FALSE(form->N9->Checked());
+    EXPECT_EQ(wintest::Lines(box.ReadFile(L"zuno.ini")), (std::vector<std::string>{"[tool]", "usesound=0"}));
+    form->N9Click();
+    EXPECT_TRUE(form->N9->Checked());
+    EXPECT_EQ(wintest::Lines(box.ReadFile(L"zuno.ini")), (std::vector<std::string>{"[tool]", "usesound=1"}));
+    app::inipath.clear();
+}
+
 TEST_F(FormsTest, StoredResourcesLoadIntoTheForms) {
     auto* form = app->CreateForm<app::TForm1>();
     const skin::TSkinData& skin = form->SkinData->Data;
