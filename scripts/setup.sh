@@ -9,7 +9,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   wine64 xvfb xauth x11-utils imagemagick
-  fonts-wqy-zenhei
+  fonts-wqy-zenhei fonts-arphic-uming fonts-arphic-ukai
   cmake ninja-build nasm tcl
   googletest libgtest-dev libbenchmark-dev
   libsqlite3-dev libjpeg-dev sqlite3 libjpeg-turbo-progs libstb-dev
