@@ -20,24 +20,13 @@ const wchar_t kGreeting[] =
     L"请在选择问题菜单中选择你要测试的问题\r\n\r\n题目旁边标注的（男）、（女）表示该题适合哪一个性别的人进行测试。"
     L"New则表示这道题是最新更新的。百分数表示该题目的可信度，如果是？则表示该题的可信度还在统计中。";
 
-namespace {
-
-void SetFont(TFont& font, const wchar_t* name, int charHeight, unsigned style = 0) {
-    font.Name = name;
-    font.Height = -charHeight;
-    font.Charset = GB2312_CHARSET;
-    font.Style = style;
-    font.Changed();
-}
-
-}  // namespace
 
 TForm1::TForm1(TComponent* owner) : TForm(owner, L"Form1") {
     BorderStyle = TFormBorderStyle::bsSingle;
     BorderIcons = biSystemMenu | biMinimize;
     Position = TPosition::poDesktopCenter;
     SetColor(clHighlight);
-    SetFont(font_, L"宋体", 13);
+    font_.Set(L"宋体", 13);
     SetCaption(L"心理测试Mobix4.3版");
 
     ZunoLabel = new TLabel(this);
@@ -46,7 +35,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner, L"Form1") {
     ZunoLabel->SetAutoSize(false);
     ZunoLabel->SetWordWrap(true);
     ZunoLabel->SetBounds(24, 16, 16, 176);
-    SetFont(ZunoLabel->Font(), L"宋体", 16);
+    ZunoLabel->Font().Set(L"宋体", 16);
     ZunoLabel->SetColor(clHighlight);
     ZunoLabel->SetCaption(L"欢迎使用心理测试Mobix");
 
@@ -86,14 +75,14 @@ void TForm1::CreateDisplayPage() {
     Label1->Constraints.MaxHeight = 5000;
     Label1->SetWordWrap(true);
     Label1->SetBounds(16, 20, 480, 20);
-    SetFont(Label1->Font(), L"宋体", 16);
+    Label1->Font().Set(L"宋体", 16);
     Label1->SetCaption(L"请在选择问题菜单中选择你要测试的问题");
 
     auto setUp = [this](TButtonControl* c, auto* enhanced, const std::wstring& name) {
         c->Name = name;
         c->SetParent(GroupBox1);
         c->SetColor(clHighlightText);
-        SetFont(c->Font(), L"宋体", 16);
+        c->Font().Set(L"宋体", 16);
         c->SetBounds(16, 20, 481, 20);
         c->SetVisible(false);
         enhanced->SetWordWrap(true);

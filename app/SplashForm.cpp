@@ -48,10 +48,7 @@ Tflash::Tflash(TComponent* owner) : TForm(owner, L"flash") {
     Label1->SetParent(this);
     Label1->Transparent = true;
     Label1->SetBounds(8, 96, 0, 0);
-    Label1->Font().Name = L"宋体";
-    Label1->Font().Height = -13;
-    Label1->Font().Charset = GB2312_CHARSET;
-    Label1->Font().Changed();
+    Label1->Font().Set(L"宋体", 13);
     Label1->SetCaption(L"正在初始化程序");
 }
 

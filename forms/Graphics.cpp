@@ -22,6 +22,14 @@ void TFont::Assign(const TFont& other) {
     Changed();
 }
 
+void TFont::Set(const wchar_t* name, int charHeight, unsigned style) {
+    Name = name;
+    Height = -charHeight;
+    Charset = GB2312_CHARSET;
+    Style = style;
+    Changed();
+}
+
 static int ScreenDpi() {
     HDC dc = GetDC(nullptr);
     const int dpi = GetDeviceCaps(dc, LOGPIXELSY);

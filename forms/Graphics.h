@@ -54,6 +54,8 @@ public:
     TColor Color = clWindowText;
 
     void Assign(const TFont& other);
+    // A GB2312 font of the given face and character height in pixels, in one step.
+    void Set(const wchar_t* name, int charHeight, unsigned style = 0);
     // Point size at the screen's resolution (negative heights only).
     int Size() const;
     void SetSize(int points);

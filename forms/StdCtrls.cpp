@@ -6,6 +6,19 @@
 
 namespace zuno::forms {
 
+namespace {
+
+// The text the user left in an edit or combo box.
+std::wstring WindowTextOf(HWND hwnd) {
+    const int n = GetWindowTextLengthW(hwnd);
+    std::wstring text(static_cast<size_t>(n) + 1, L'\0');
+    GetWindowTextW(hwnd, text.data(), n + 1);
+    text.resize(static_cast<size_t>(n));
+    return text;
+}
+
+}  // namespace
+
 // ---- buttons --------------------------------------------------------------
 
 TButtonControl::TButtonControl(TComponent* owner) : TWinControl(owner) { TabStop = true; }
@@ -206,12 +219,7 @@ void TCustomEdit::AfterCreateHandle() {
 }
 
 std::wstring TCustomEdit::Text() const {
-    if (!hwnd_) return caption_;
-    const int n = GetWindowTextLengthW(hwnd_);
-    std::wstring text(static_cast<size_t>(n) + 1, L'\0');
-    GetWindowTextW(hwnd_, text.data(), n + 1);
-    text.resize(static_cast<size_t>(n));
-    return text;
+    return hwnd_ ? WindowTextOf(hwnd_) : caption_;
 }
 
 void TCustomEdit::WndProc(TMessage& m) {
@@ -259,12 +267,7 @@ void TCustomComboBox::SetItems(std::vector<std::wstring> items) {
 }
 
 std::wstring TCustomComboBox::Text() const {
-    if (!hwnd_) return caption_;
-    const int n = GetWindowTextLengthW(hwnd_);
-    std::wstring text(static_cast<size_t>(n) + 1, L'\0');
-    GetWindowTextW(hwnd_, text.data(), n + 1);
-    text.resize(static_cast<size_t>(n));
-    return text;
+    return hwnd_ ? WindowTextOf(hwnd_) : caption_;
 }
 
 int TCustomComboBox::ItemIndex() const {

@@ -17,17 +17,6 @@ Taboutzuno* aboutzuno = nullptr;
 
 const wchar_t kDedication[] = L"献给每一位愿意认识自己的人——愿你温柔地对待自己";
 
-namespace {
-
-void SetFont(TFont& font, const wchar_t* name, int charHeight, unsigned style = 0) {
-    font.Name = name;
-    font.Height = -charHeight;
-    font.Charset = GB2312_CHARSET;
-    font.Style = style;
-    font.Changed();
-}
-
-}  // namespace
 
 Taboutzuno::Taboutzuno(TComponent* owner) : TForm(owner, L"aboutzuno") {
     BorderStyle = TFormBorderStyle::bsDialog;
@@ -49,7 +38,7 @@ Taboutzuno::Taboutzuno(TComponent* owner) : TForm(owner, L"aboutzuno") {
     Label1->Constraints.MaxHeight = 2000;
     Label1->SetWordWrap(true);
     Label1->SetBounds(14, 15, 300, 15);
-    SetFont(Label1->Font(), L"宋体", 16);
+    Label1->Font().Set(L"宋体", 16);
 
     ScrollBar = new TScrollBar(this);
     ScrollBar->Name = L"ScrollBar";
@@ -66,7 +55,7 @@ Taboutzuno::Taboutzuno(TComponent* owner) : TForm(owner, L"aboutzuno") {
     CancelButton->SetParent(this);
     CancelButton->SetBounds(152, 272, 81, 33);
     CancelButton->SetCaption(L"退  出");
-    SetFont(CancelButton->Font(), L"隶书", 20, fsBold);
+    CancelButton->Font().Set(L"隶书", 20, fsBold);
     CancelButton->OnClick = [this](TComponent*) { CancelButtonClick(); };
     SetActiveControl(CancelButton);
 

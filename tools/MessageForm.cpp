@@ -13,17 +13,6 @@ void EnableMainWindow(bool enable) {
     if (TForm* main = Application()->MainForm()) main->SetEnabled(enable);
 }
 
-namespace {
-
-void SetFont(TFont& font, const wchar_t* name, int charHeight, unsigned style = 0) {
-    font.Name = name;
-    font.Height = -charHeight;
-    font.Charset = GB2312_CHARSET;
-    font.Style = style;
-    font.Changed();
-}
-
-}  // namespace
 
 Tmsg::Tmsg(TComponent* owner) : TForm(owner, L"msg") {
     BorderStyle = TFormBorderStyle::bsDialog;
@@ -38,14 +27,14 @@ Tmsg::Tmsg(TComponent* owner) : TForm(owner, L"msg") {
     MessageLabel->SetAutoSize(false);
     MessageLabel->SetWordWrap(true);
     MessageLabel->SetBounds(16, 8, 393, 97);
-    SetFont(MessageLabel->Font(), L"宋体", 16);
+    MessageLabel->Font().Set(L"宋体", 16);
 
     OKButton = new TButton(this);
     OKButton->Name = L"OKButton";
     OKButton->SetParent(this);
     OKButton->SetBounds(152, 128, 89, 33);
     OKButton->SetCaption(L"确  定");
-    SetFont(OKButton->Font(), L"隶书", 20, fsBold);
+    OKButton->Font().Set(L"隶书", 20, fsBold);
     OKButton->OnClick = [this](TComponent*) { OKButtonClick(); };
     SetActiveControl(OKButton);
 
