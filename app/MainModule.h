@@ -5,6 +5,8 @@
 #include <string>
 
 #include "content/Connection.h"
+#include "runner/core/DisplayPage.h"
+#include "runner/core/RunState.h"
 
 namespace zuno::app {
 
@@ -21,6 +23,10 @@ extern std::wstring inipath;
 extern content::Connection adoconn;
 // The content database's version text (softinfo record 12); empty until read.
 extern std::string softversion;
+
+// The run state of the loaded test and the display page's layout state.
+extern runner::RunState runState;
+extern runner::DisplayPage page;
 
 // The forms, created in start-up order; flash exists only during start-up.
 extern TForm1* Form1;

@@ -73,6 +73,10 @@ void TForm1::FormCreate() {
     ArtThreshold = settings.articleThreshold;
     HumorThreshold = settings.humorThreshold;
 
+    BuildTestCatalogue(rs1, rs2, rs3);
+    BuildTextCatalogue(false, rs1, rs2, rs3);
+    BuildTextCatalogue(true, rs1, rs2, rs3);
+
     if (flash) flash->SetProgress(L"加载软件信息");
     content::OpenSoftInfo(rs1, adoconn);
     rs1.Move(11);

@@ -112,6 +112,7 @@ void TForm1::CreateDisplayPage() {
     ScrollBar->SmallChange = 10;
     ScrollBar->LargeChange = 50;
     ScrollBar->SetVisible(false);
+    ScrollBar->OnChange = [this](TComponent*) { ScrollBarChange(); };
 }
 
 void TForm1::CreateButtons() {
@@ -128,6 +129,8 @@ void TForm1::CreateButtons() {
     NextButton = make(L"NextButton", L"下一题", 189, false);
     CancelButton = make(L"CancelButton", L"退  出", 493, true);
     CancelButton->OnClick = [this](TComponent*) { CancelButtonClick(); };
+    NextButton->OnClick = [this](TComponent*) { NextButtonClick(); };
+    PreviousButton->OnClick = [this](TComponent*) { PreviousButtonClick(); };
 }
 
 TMenuItem* TForm1::AddItem(TMenuItem* parent, const wchar_t* name, const wchar_t* caption, TShortCut shortCut) {
@@ -160,27 +163,29 @@ void TForm1::CreateMenu() {
     about = AddItem(N2, L"about", L"关于Mobix");
     N9->SetChecked(true);
     N9->OnClick = [this](TMenuItem*) { N9Click(); };
+    N3->OnClick = [this](TMenuItem*) { N3Click(); };
     N13->OnClick = [this](TMenuItem*) { N13Click(); };
     N4->OnClick = [this](TMenuItem*) { N4Click(); };
     about->OnClick = [this](TMenuItem*) { aboutClick(); };
     SetMenu(MainMenu1);
 }
 
-void TForm1::Formshow() { Label1->SetCaption(kGreeting); }
+void TForm1::Formshow() {
+    Label1->SetCaption(kGreeting);
+    if (N3->Checked()) OpenResultLog(runner::LogStart::WithProgram);
+}
 
 void TForm1::FormClose(TCloseAction& action) {
+    if (N3->Checked()) CloseResultLog();
     adoconn.Close();
     Application()->Terminate();
 }
 
 void TForm1::CancelButtonClick() {
     PlayButtonClick();
+    if (N3->Checked()) CloseResultLog();
     adoconn.Close();
     Application()->Terminate();
-}
-
-void TForm1::FormKeyDown(WORD& key, TShiftState shift) {
-    if (key == VK_ESCAPE) Application()->Terminate();
 }
 
 void TForm1::N9Click() {

@@ -7,11 +7,17 @@
 #include <string>
 
 #include "app/StoredSkin.h"
+#include "content/Connection.h"
+#include "content/Recordset.h"
 #include "controls/EnhButtn.h"
 #include "forms/ExtCtrls.h"
 #include "forms/Form.h"
 #include "forms/Menus.h"
 #include "forms/StdCtrls.h"
+#include "runner/core/DisplayPage.h"
+#include "runner/core/Navigation.h"
+#include "runner/core/ResultLog.h"
+#include "runner/core/RunState.h"
 
 namespace zuno::app {
 
@@ -55,6 +61,30 @@ public:
     // empty button caption keeps the one the button has).
     void showmsg(const std::wstring& message, const std::wstring& caption, const std::wstring& buttonCaption);
 
+    // Catalogue menus built during creation, with a progress text per entry.
+    void BuildTestCatalogue(content::Recordset& classes, content::Recordset& subclasses, content::Recordset& tests);
+    void BuildTextCatalogue(bool humor, content::Recordset& classes, content::Recordset& subclasses,
+                            content::Recordset& texts);
+    void ShowLoadingProgress(const std::string& title);
+
+    // The test run.
+    void sqmenuclick(forms::TMenuItem* item);
+    void OpenQuestion(const std::string& testId, const std::string& title);
+    void selectinit();
+    void showquestion(int q);
+    void showpic(std::int64_t pictureId);
+    void enableskinscrollbar(std::int32_t extra);
+    void ScrollBarChange();
+    void NextButtonClick();
+    void PreviousButtonClick();
+
+    // The result log.
+    void N3Click();
+    void writeresult();
+    void OpenResultLog(runner::LogStart start);
+    void CloseResultLog();
+    bool ResultLogOpen() const;
+
     void PlayOptionalClick();
     void PlayButtonClick();
     void PlayMenuClick();
@@ -65,6 +95,17 @@ public:
     std::string RememberedSkin = "nothing";
 
 private:
+    void LoadRun(std::vector<runner::sqstructure> questions, std::string title);
+    void ApplyButtons();
+    void ApplyScrollBar();
+    void ApplyPageTops();
+    void ApplyStep(const runner::NavigationStep& step);
+    void ShowResultPage(const runner::ResultPage& result);
+    runner::PageAnswers ReadPage() const;
+    forms::TButtonControl* OptionControl(size_t pageIndex) const;
+    // The picture dataset's own connection, opened on first use.
+    content::Connection pictureQuery_;
+
     void CreateDisplayPage();
     void CreateButtons();
     void CreateMenu();

@@ -53,6 +53,8 @@ int RunProgram() {
     tools::aboutzuno = application.CreateForm<tools::Taboutzuno>();
 
     application.Run();
+    // However the program ends (Esc included), nothing written to the log is lost.
+    app::Form1->CloseResultLog();
     app::adoconn.Close();
     return 0;
 }

@@ -6,10 +6,23 @@
 
 namespace zuno::tools {
 
+namespace {
+
+SoundPlayer& Player() {
+    static SoundPlayer player = [](const std::wstring& path) { sndPlaySoundW(path.c_str(), SND_ASYNC); };
+    return player;
+}
+
+}  // namespace
+
+void SetSoundPlayer(SoundPlayer player) {
+    Player() = player ? std::move(player)
+                      : [](const std::wstring& path) { sndPlaySoundW(path.c_str(), SND_ASYNC); };
+}
+
 void PlaySoundEffect(bool enabled, const std::wstring& exepath, const wchar_t* relativeFile) {
     if (!enabled) return;
-    const std::wstring path = exepath + relativeFile;
-    sndPlaySoundW(path.c_str(), SND_ASYNC);
+    Player()(exepath + relativeFile);
 }
 
 }  // namespace zuno::tools

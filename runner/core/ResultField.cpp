@@ -19,9 +19,11 @@ std::string Excerpt(std::string_view text) {
         if (next > kMaxBytes) break;
         end = next;
     }
-    std::string out = "\"" + std::string(text.substr(0, end));
+    std::string out(1, '"');
+    out.append(text.substr(0, end));
     if (end < text.size()) out += "…";
-    return out + "\"";
+    out += '"';
+    return out;
 }
 
 std::string SegmentError(std::size_t number, const std::string& problem) {

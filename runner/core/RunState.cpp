@@ -1,4 +1,5 @@
-// Loading a test into the run state and resetting it for question 1.
+// Loading a test into the run state and resetting it for question 1. A refused
+// load returns before the first assignment, so the current run stays intact.
 #include "runner/core/RunState.h"
 
 #include "runner/core/Gbk.h"

@@ -49,8 +49,8 @@ def main():
     w("};\n\n")
     w("inline constexpr std::uint16_t kGbkCodes[] = {\n")
     codes = [c for _, c in double]
-    for k in range(0, len(codes), 12):
-        w("   " + "".join(" 0x%04X," % c for c in codes[k:k + 12]) + "\n")
+    for k in range(0, len(codes), 16):
+        w("   " + "".join(" 0x%04X," % c for c in codes[k:k + 16]) + "\n")
     w("};\n")
 
 

@@ -12,6 +12,7 @@
 #include "app/SplashForm.h"
 #include "app/WideText.h"
 #include "content/ConnectionString.h"
+#include "content/Recordset.h"
 #include "forms/Application.h"
 #include "tests/win/ProgramUnderTest.h"
 #include "tools/AboutForm.h"
@@ -271,6 +272,47 @@ TEST_F(FormsTest, SoundSwitchIsWrittenAtOnce) {
     EXPECT_TRUE(form->N9->Checked());
     EXPECT_EQ(wintest::Lines(box.ReadFile(L"zuno.ini")), (std::vector<std::string>{"[tool]", "usesound=1"}));
     app::inipath.clear();
+}
+
+TEST_F(FormsTest, CataloguesListEveryLevelInReverseReadOrder) {
+    app::adoconn.Open(content::DataSourceOf(content::BuildConnectionString(app::Narrow(wintest::ExeFolder()))));
+    auto* form = app->CreateForm<app::TForm1>();
+    form->LibThreshold = 41;
+    form->ArtThreshold = 1000;
+    content::Recordset a, b, c;
+    form->BuildTestCatalogue(a, b, c);
+    form->BuildTextCatalogue(false, a, b, c);
+    form->BuildTextCatalogue(true, a, b, c);
+    // The sample catalogue file lists 性格分析 first and 趣味测试 last.
+    ASSERT_EQ(form->questionmenu->Count(), 5);
+    EXPECT_EQ(form->questionmenu->Items(0)->Caption(), L"趣味测试");
+    EXPECT_EQ(form->questionmenu->Items(4)->Caption(), L"性格分析");
+    EXPECT_EQ(MenuString(form->questionmenu->Handle(), 0), L"趣味测试");
+    TMenuItem* personality = form->questionmenu->Items(4);
+    EXPECT_EQ(personality->Items(personality->Count() - 1)->Caption(), L"性格类型");
+    int tests = 0, marked = 0;
+    std::function<void(TMenuItem*, int)> walk = [&](TMenuItem* item, int depth) {
+        for (int i = 0; i < item->Count(); ++i) {
+            TMenuItem* child = item->Items(i);
+            if (depth == 2) {
+                ++tests;
+                EXPECT_EQ(child->Name.size(), 8u) << "a test item is named after its test ID";
+                if (child->Caption().ends_with(L"     New")) ++marked;
+                EXPECT_EQ(child->Owner(), item->Parent()) << "owned by its class item";
+            }
+            walk(child, depth + 1);
+        }
+    };
+    walk(form->questionmenu, 0);
+    EXPECT_GE(tests, 30);
+    EXPECT_GT(marked, 0) << "tests numbered above the threshold are new";
+    EXPECT_LT(marked, tests);
+    ASSERT_GE(form->PsyArtMenu->Count(), 2);
+    TMenuItem* text = form->PsyArtMenu->Items(0)->Items(0)->Items(0);
+    EXPECT_EQ(text->Name.rfind(L"ArtMenu", 0), 0u);
+    EXPECT_FALSE(text->Caption().ends_with(L"New")) << "no article is above a threshold of 1000";
+    EXPECT_EQ(form->PsyHumorMenu->Items(0)->Items(0)->Items(0)->Name.rfind(L"HumorMenu", 0), 0u);
+    app::adoconn.Close();
 }
 
 TEST_F(FormsTest, StoredResourcesLoadIntoTheForms) {
