@@ -77,7 +77,7 @@ void TForm1::FormCreate() {
     BuildTextCatalogue(false, rs1, rs2, rs3);
     BuildTextCatalogue(true, rs1, rs2, rs3);
 
-    if (flash) flash->SetProgress(L"加载软件信息");
+    if (flash) flash->SetProgress(L"加载软件信息", true);
     content::OpenSoftInfo(rs1, adoconn);
     rs1.Move(11);
     softversion = rs1.Fields("information").AsText();

@@ -52,9 +52,15 @@ Tflash::Tflash(TComponent* owner) : TForm(owner, L"flash") {
     Label1->SetCaption(L"正在初始化程序");
 }
 
-void Tflash::SetProgress(const std::wstring& text) {
+void Tflash::SetProgress(const std::wstring& text, bool force) {
+    // Painted here, since the message loop is not running yet. A catalogue of
+    // thousands of entries changes the text far faster than a screen refreshes, so
+    // texts that would never be seen are skipped: at most one per display frame.
+    const ULONGLONG now = GetTickCount64();
+    if (!force && now - lastPaint_ < kFrameMs) return;
+    lastPaint_ = now;
     Label1->SetCaption(text);
-    Repaint();
+    if (HWND h = HandleIfAllocated()) UpdateWindow(h);
 }
 
 }  // namespace zuno::app

@@ -15,7 +15,12 @@ public:
     explicit Tflash(forms::TComponent* owner);
     forms::TImage* Image1;
     forms::TLabel* Label1;
-    void SetProgress(const std::wstring& text);
+    // Shows a progress text; `force` paints it even right after another one.
+    void SetProgress(const std::wstring& text, bool force = false);
+
+private:
+    static constexpr unsigned long long kFrameMs = 16;
+    unsigned long long lastPaint_ = 0;  // GetTickCount64 of the last paint
 };
 
 }  // namespace zuno::app

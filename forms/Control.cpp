@@ -74,6 +74,7 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     width = std::max(width, Constraints.MinWidth);
     height = std::max(height, Constraints.MinHeight);
     if (left == left_ && top == top_ && width == width_ && height == height_) return;
+    previousBounds_ = BoundsRect();
     left_ = left, top_ = top, width_ = width, height_ = height;
     BoundsChanged();
 }
@@ -179,8 +180,11 @@ void TGraphicControl::WndProc(TMessage& m) {
 void TGraphicControl::Repaint() { TControl::Repaint(); }
 
 void TGraphicControl::BoundsChanged() {
-    // The old place must be repainted as well as the new one.
-    if (parent_ && parent_->HandleAllocated()) InvalidateRect(parent_->HandleIfAllocated(), nullptr, TRUE);
+    // The old place must be repainted as well as the new one; nothing else.
+    if (!parent_ || !parent_->HandleAllocated()) return;
+    const RECT now = BoundsRect();
+    InvalidateRect(parent_->HandleIfAllocated(), &previousBounds_, TRUE);
+    InvalidateRect(parent_->HandleIfAllocated(), &now, TRUE);
 }
 
 void TGraphicControl::VisibleChanged() {

@@ -101,6 +101,7 @@ protected:
 
     TWinControl* parent_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    RECT previousBounds_{};  // the bounds before the last SetBounds
     bool visible_ = true;
     bool enabled_ = true;
     std::wstring caption_;

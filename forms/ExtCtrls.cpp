@@ -12,6 +12,17 @@ namespace zuno::forms {
 
 // ---- TCustomLabel -----------------------------------------------------------
 
+namespace {
+
+// One memory DC for measuring text, kept for the life of the process: getting and
+// releasing a screen DC for every caption change is slow (under Wine especially).
+HDC MeasuringDC() {
+    static HDC dc = CreateCompatibleDC(nullptr);
+    return dc;
+}
+
+}  // namespace
+
 TCustomLabel::TCustomLabel(TComponent* owner) : TGraphicControl(owner) { ParentFont = true; }
 
 void TCustomLabel::SetAutoSize(bool v) {
@@ -36,13 +47,12 @@ UINT TCustomLabel::DrawFlags() const {
 void TCustomLabel::AdjustBounds() {
     if (!autoSize_ || adjusting_) return;
     adjusting_ = true;
-    HDC dc = GetDC(nullptr);
+    HDC dc = MeasuringDC();
     HGDIOBJ old = SelectObject(dc, font_.Handle());
     RECT r{0, 0, wordWrap_ ? std::max(width_, 1) : 0x7FFF, 0};
     const std::wstring text = caption_.empty() ? L" " : caption_;
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DrawFlags() | DT_CALCRECT);
     SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
     SetBounds(left_, top_, wordWrap_ ? width_ : r.right, r.bottom);
     adjusting_ = false;
 }

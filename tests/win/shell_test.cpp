@@ -84,6 +84,22 @@ TEST(Startup, CounterRuleFollowsTheDatabase) {
     EXPECT_NE(std::find(lines.begin(), lines.end(), "NewLibNum=" + std::to_string(m.tests)), lines.end());
 }
 
+TEST(Startup, LoggingOnCreatesAResultLogWithTheMainWindow) {
+    Sandbox box;
+    box.WriteFile(L"zuno.ini", "[inifile]\r\nexist=yes\r\n[tool]\r\nrecord=1\r\n");
+    RunningProgram zuno(box);
+    HWND main = zuno.WaitForWindow(L"TForm1");
+    ASSERT_TRUE(main);
+    bool found = false;
+    for (int i = 0; i < 100 && !found; ++i) {
+        for (int n = 0; n <= 99 && !found; ++n) found = box.Exists(L"zuno" + std::to_wstring(n) + L".txt");
+        if (!found) Sleep(50);
+    }
+    EXPECT_TRUE(found) << "a new log exists as soon as the main window is shown";
+    PressEscape(main);
+    EXPECT_EQ(zuno.WaitForExit(), 0);
+}
+
 TEST(VersionGate, NewerDatabaseShowsTheMessageAndStillStarts) {
     for (const char* version : {"4.31", "5"}) {
         Sandbox box;

@@ -1,0 +1,124 @@
+// Display-page costs on the real main window under Wine: laying out a question of
+// twelve long options below a picture (Next pressed until the page is painted),
+// beside one plain repaint of the window; and building the test catalogue from a
+// large content database (ZUNO_BENCH_DB) with the splash form's progress text.
+#include <windows.h>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/MainModule.h"
+#include "app/MainWindow.h"
+#include "app/SplashForm.h"
+#include "app/WideText.h"
+#include "content/ConnectionString.h"
+#include "forms/Application.h"
+
+using namespace zuno;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+std::wstring Folder() {
+    wchar_t buf[MAX_PATH * 4];
+    std::wstring path(buf, GetModuleFileNameW(nullptr, buf, MAX_PATH * 4));
+    return path.substr(0, path.find_last_of(L"\\/") + 1);
+}
+
+double Ms(Clock::time_point from) { return std::chrono::duration<double, std::milli>(Clock::now() - from).count(); }
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// A copy of the sample database with one more test: two questions, each with a
+// picture and twelve options of about 130 characters.
+std::string MakeLongPageDatabase() {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring path = std::wstring(temp) + L"zuno-page-bench.db";
+    CopyFileW((Folder() + L"test.dll").c_str(), path.c_str(), FALSE);
+    sqlite3* db = nullptr;
+    sqlite3_open(app::Narrow(path).c_str(), &db);
+    sqlite3_exec(db, "INSERT INTO BigQuestion VALUES (9999,'BENCH001','长选项测试',0,0,'xg_type','0--to  255@___@好')",
+                 nullptr, nullptr, nullptr);
+    std::string option;
+    for (int i = 0; i < 13; ++i) option += "这是一个很长的选项文字，用来测量换行和布局的速度";
+    for (int q = 1; q <= 2; ++q) {
+        const std::string qid = "BENCH001Q00" + std::to_string(q);
+        std::string sql = "INSERT INTO SmallQuestion VALUES ('" + qid + "','请选择一个最符合你的说法@!##1',0)";
+        sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
+        for (int k = 1; k <= 12; ++k) {
+            sql = "INSERT INTO Optional VALUES ('" + qid + "O" + (k < 10 ? "0" : "") + std::to_string(k) + "','" +
+                  option + "'," + std::to_string(k) + ")";
+            sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
+        }
+    }
+    sqlite3_close(db);
+    return app::Narrow(path);
+}
+
+void PumpUntilPainted(HWND hwnd) {
+    UpdateWindow(hwnd);
+    forms::Application()->ProcessMessages();
+}
+
+}  // namespace
+
+int wmain() {
+    forms::TApplication application;
+    auto* form = application.CreateForm<app::TForm1>();
+    form->ShowForm();
+    const std::string db = MakeLongPageDatabase();
+    app::adoconn.Open(db);
+    form->ADOQuery1ConnectionString = content::BuildConnectionString("");
+    form->ADOQuery1ConnectionString.replace(form->ADOQuery1ConnectionString.find("Data Source=") + 12, 8, db);
+
+    std::vector<double> page, repaint;
+    for (int i = 0; i < 15; ++i) {
+        form->OpenQuestion("BENCH001", "长选项测试");
+        PumpUntilPainted(form->Handle());
+        const auto t0 = Clock::now();
+        form->NextButtonClick();
+        PumpUntilPainted(form->Handle());
+        page.push_back(Ms(t0));
+        const auto t1 = Clock::now();
+        InvalidateRect(form->Handle(), nullptr, TRUE);
+        RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        repaint.push_back(Ms(t1));
+    }
+    std::printf("question with picture and 12 long options: %7.2f ms (Next to painted)\n", Median(page));
+    std::printf("plain repaint of the main window:          %7.2f ms  -> ratio %.1f\n", Median(repaint),
+                Median(page) / Median(repaint));
+    app::adoconn.Close();
+
+    wchar_t big[MAX_PATH * 4];
+    if (!GetEnvironmentVariableW(L"ZUNO_BENCH_DB", big, MAX_PATH * 4)) {
+        std::printf("set ZUNO_BENCH_DB to a large content database to time the catalogue build\n");
+        return 0;
+    }
+    app::adoconn.Open(app::Narrow(big));
+    app::flash = new app::Tflash(&application);
+    app::flash->ShowForm();
+    auto* fresh = application.CreateForm<app::TForm1>();
+    content::Recordset a, b, c;
+    const auto t0 = Clock::now();
+    fresh->BuildTestCatalogue(a, b, c);
+    const double withSplash = Ms(t0);
+    delete app::flash;
+    app::flash = nullptr;
+    auto* quiet = application.CreateForm<app::TForm1>();
+    const auto t1 = Clock::now();
+    quiet->BuildTestCatalogue(a, b, c);
+    const double menusOnly = Ms(t1);
+    std::printf("test catalogue of the large database:      %7.0f ms with the splash progress, %.0f ms without\n",
+                withSplash, menusOnly);
+    app::adoconn.Close();
+    return 0;
+}
