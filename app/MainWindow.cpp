@@ -7,6 +7,7 @@
 #include "app/MainModule.h"
 #include "forms/Application.h"
 #include "forms/Errors.h"
+#include "search/SearchLib_Unt.h"
 #include "tools/AboutForm.h"
 #include "tools/MessageForm.h"
 #include "tools/Sounds.h"
@@ -43,6 +44,8 @@ TForm1::TForm1(TComponent* owner) : TForm(owner, L"Form1") {
     CreateButtons();
     FontDialog1 = new TFontDialog(this);
     FontDialog1->Name = L"FontDialog1";
+    FontDialog1->Options = CF_ANSIONLY | CF_TTONLY | CF_NOVECTORFONTS | CF_EFFECTS | CF_APPLY;
+    FontDialog1->OnApply = [this](TComponent*, HWND) { FontDialog1Apply(); };
     SkinData = new TSkinDataComponent(this);
     Guarded([this] { SkinData->LoadStoredSkin(); });
     CreateMenu();
@@ -164,6 +167,9 @@ void TForm1::CreateMenu() {
     N9->SetChecked(true);
     N9->OnClick = [this](TMenuItem*) { N9Click(); };
     N3->OnClick = [this](TMenuItem*) { N3Click(); };
+    CopyTxtMenu->OnClick = [this](TMenuItem*) { CopyTxtMenuClick(); };
+    N6->OnClick = [this](TMenuItem*) { N6Click(); };
+    SearchLibMenu->OnClick = [this](TMenuItem*) { SearchLibMenuClick(); };
     N13->OnClick = [this](TMenuItem*) { N13Click(); };
     N4->OnClick = [this](TMenuItem*) { N4Click(); };
     about->OnClick = [this](TMenuItem*) { aboutClick(); };
@@ -211,6 +217,8 @@ void TForm1::N4Click() {
         CloseHandle(pi.hProcess);
     }
 }
+
+void TForm1::SearchLibMenuClick() { search::SearchLib->ShowForm(); }
 
 void TForm1::aboutClick() {
     tools::aboutzuno->SetCaption(tools::kAboutCaption);

@@ -56,6 +56,7 @@ public:
     void N13Click();
     void N4Click();
     void aboutClick();
+    void SearchLibMenuClick();
 
     // The program's own message box: message, window caption, button caption (an
     // empty button caption keeps the one the button has).
@@ -77,6 +78,19 @@ public:
     void ScrollBarChange();
     void NextButtonClick();
     void PreviousButtonClick();
+
+    // The reader.
+    void ArtMenuClick(forms::TMenuItem* item);
+    void HumorMenuClick(forms::TMenuItem* item);
+    void OpenArticle(const std::string& id, const std::string& title);
+    void OpenHumor(const std::string& id, const std::string& title);
+
+    // Copy and font.
+    void CopyTxtMenuClick();
+    std::wstring PageText() const;
+    void N6Click();
+    void FontDialog1Apply();
+    void ApplyFont();
 
     // The result log.
     void N3Click();
@@ -103,6 +117,9 @@ private:
     void ShowResultPage(const runner::ResultPage& result);
     runner::PageAnswers ReadPage() const;
     forms::TButtonControl* OptionControl(size_t pageIndex) const;
+    void OpenTextFromMenu(forms::TMenuItem* item, bool humor);
+    void OpenText(const std::string& id, const std::string& title, bool humor);
+    void ShowReaderText(const std::string& text);
     // The picture dataset's own connection, opened on first use.
     content::Connection pictureQuery_;
 

@@ -51,6 +51,10 @@ void TForm1::BuildTextCatalogue(bool humor, content::Recordset& classes, content
                 ShowLoadingProgress(name);
                 item->SetCaption(Widen(runner::TextItemCaption(name, id, threshold)));
                 item->Name = cat.namePrefix + std::to_wstring(id);
+                item->OnClick = [this, humor](TMenuItem* chosen) {
+                    if (humor) HumorMenuClick(chosen);
+                    else ArtMenuClick(chosen);
+                };
                 subItem->Insert(0, item);
                 texts.MoveNext();
             }
