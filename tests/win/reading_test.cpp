@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 
 #include "app/MainModule.h"
@@ -123,6 +124,39 @@ TEST_F(ReadingTest, CopyPutsThePageOnTheClipboardInGbk) {
     EXPECT_EQ(std::wstring(wide, n), expected) << "code page 936 bytes, whatever the system code page";
     form->OpenArticle("1", Name("Article", 1));
     EXPECT_EQ(form->PageText(), form->Label1->Caption() + L"\r\n\r\n");
+}
+
+TEST_F(ReadingTest, CopyOfAMultipleChoiceQuestionListsTheCheckBoxes) {
+    form->OpenQuestion("T0000005", "社交电量");
+    while (form->RadioButton[0]->Visible() && form->NextButton->Caption() != L"完  成")
+        SendMessageW(form->NextButton->Handle(), BM_CLICK, 0, 0);
+    ASSERT_TRUE(form->CheckBox[0]->Visible()) << "this test has a multiple-choice question";
+    std::wstring expected = form->Label1->Caption() + L"\r\n\r\n";
+    for (auto* c : form->CheckBox)
+        if (c->Visible()) expected += c->Caption() + L"\r\n";
+    EXPECT_EQ(form->PageText(), expected);
+}
+
+TEST_F(ReadingTest, ChoosingATestByItsMenuCommand) {
+    content::Recordset a, b, c;
+    form->BuildTestCatalogue(a, b, c);
+    TMenuItem* item = nullptr;
+    std::function<void(TMenuItem*)> find = [&](TMenuItem* m) {
+        for (int i = 0; i < m->Count() && !item; ++i) {
+            if (m->Items(i)->Name == L"T0000002") item = m->Items(i);
+            find(m->Items(i));
+        }
+    };
+    find(form->questionmenu);
+    ASSERT_TRUE(item);
+    SendMessageW(form->Handle(), WM_COMMAND, item->Command(), 0);
+    EXPECT_TRUE(item->Checked());
+    EXPECT_EQ(form->ZunoLabel->Caption(), L"本测试共有10个问题");
+    EXPECT_TRUE(!sounds.empty() && sounds.front().ends_with(L"menuclick.wav"));
+    SendMessageW(form->NextButton->Handle(), BM_CLICK, 0, 0);
+    SendMessageW(form->Handle(), WM_COMMAND, item->Command(), 0);
+    EXPECT_EQ(app::runState.sqindex, 1) << "choosing it again restarts the test";
+    EXPECT_TRUE(errors.empty());
 }
 
 TEST_F(ReadingTest, FontChangeLaysTheQuestionOutAgain) {
