@@ -37,6 +37,16 @@ Maxima SampleMaxima() {
 
 void PressEscape(HWND main) { PostMessageW(main, WM_KEYDOWN, VK_ESCAPE, 0); }
 
+// The error box whose message holds `text`, waiting up to ten seconds for it.
+HWND WaitForErrorBox(RunningProgram& zuno, const wchar_t* text) {
+    for (int i = 0; i < 200; ++i) {
+        HWND h = zuno.FindWindowOfClass(L"#32770");
+        if (h && MessageBoxText(h).find(text) != std::wstring::npos) return h;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
 TEST(Startup, FreshFolderGetsTheFirstRunSettings) {
     Sandbox box;
     {
@@ -155,12 +165,7 @@ TEST(Failures, MissingDatabaseIsReportedByName) {
     EXPECT_NE(MessageBoxText(error).find(L"test.dll"), std::wstring::npos) << zuno::app::Narrow(MessageBoxText(error));
     PostMessageW(error, WM_COMMAND, IDOK, 0);
     // Creation goes on to show the main window; the empty version then ends the program.
-    HWND second = nullptr;
-    for (int i = 0; i < 200 && !second; ++i) {
-        Sleep(50);
-        HWND h = zuno.FindWindowOfClass(L"#32770");
-        if (h && MessageBoxText(h).find(L"版本号") != std::wstring::npos) second = h;
-    }
+    HWND second = WaitForErrorBox(zuno, L"版本号");
     ASSERT_TRUE(second);
     EXPECT_TRUE(zuno.FindWindowOfClass(L"TForm1"));
     PostMessageW(second, WM_COMMAND, IDOK, 0);
@@ -182,12 +187,7 @@ TEST(Failures, UnwritableSettingsFileIsReportedWithItsPath) {
     // was never read, so the version gate ends the program with a second error box.
     HWND main = zuno.WaitForWindow(L"TForm1");
     EXPECT_TRUE(main) << "the main window is still shown";
-    HWND second = nullptr;
-    for (int i = 0; i < 200 && !second; ++i) {
-        Sleep(50);
-        HWND h = zuno.FindWindowOfClass(L"#32770");
-        if (h && MessageBoxText(h).find(L"版本号") != std::wstring::npos) second = h;
-    }
+    HWND second = WaitForErrorBox(zuno, L"版本号");
     ASSERT_TRUE(second);
     PostMessageW(second, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(zuno.WaitForExit(), 1);
