@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <set>
+#include <unordered_map>
 
 #include "forms/Errors.h"
 #include "forms/Form.h"
@@ -14,7 +15,12 @@
 namespace zuno::forms {
 namespace {
 
-constexpr wchar_t kObjectProp[] = L"ZunoControl";
+// The object of each window of ours. A window property would do the same, but under
+// Wine every property lookup is a server call, and it happens for every message.
+std::unordered_map<HWND, TWinControl*>& Objects() {
+    static std::unordered_map<HWND, TWinControl*> objects;
+    return objects;
+}
 
 bool IsFrameworkMessage(UINT msg) { return msg >= CM_BASE && msg < CN_BASE + 0x400; }
 
@@ -204,7 +210,7 @@ TWinControl::~TWinControl() {
     controls_.clear();
     if (hwnd_) {
         // The object is going: let the window die with the procedure it was born with.
-        RemovePropW(hwnd_, kObjectProp);
+        Objects().erase(hwnd_);
         if (!ownClass_ && GetWindowLongPtrW(hwnd_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(ControlWndProc))
             SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DefWndProc));
         DestroyWindow(hwnd_);
@@ -213,7 +219,9 @@ TWinControl::~TWinControl() {
 }
 
 TWinControl* TWinControl::FromHandle(HWND hwnd) {
-    return hwnd ? static_cast<TWinControl*>(GetPropW(hwnd, kObjectProp)) : nullptr;
+    if (!hwnd) return nullptr;
+    auto it = Objects().find(hwnd);
+    return it == Objects().end() ? nullptr : it->second;
 }
 
 HWND TWinControl::Handle() {
@@ -237,7 +245,7 @@ void TWinControl::CreateWindowHandle(const TCreateParams& p) {
     if (!hwnd) throw std::runtime_error("无法创建窗口（" + std::to_string(GetLastError()) + "）");
     if (!ownClass_) {
         hwnd_ = hwnd;
-        SetPropW(hwnd, kObjectProp, this);
+        Objects()[hwnd] = this;
         DefWndProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlWndProc)));
     }
@@ -536,14 +544,14 @@ LRESULT CALLBACK ControlWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
         c = static_cast<TWinControl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         if (c) {
             c->hwnd_ = hwnd;
-            SetPropW(hwnd, kObjectProp, c);
+            Objects()[hwnd] = c;
         }
     }
     if (!c) return DefWindowProcW(hwnd, msg, wParam, lParam);
     TMessage m{msg, wParam, lParam, 0};
     if (!Guarded([&] { c->WindowProc(m); }) && msg == WM_NCCREATE) m.Result = TRUE;
     if (msg == WM_NCDESTROY) {
-        RemovePropW(hwnd, kObjectProp);
+        Objects().erase(hwnd);
         if (c->hwnd_ == hwnd) c->hwnd_ = nullptr;
         c->mouseInside_ = false;
     }
