@@ -139,11 +139,11 @@ TEST_F(FormsTest, TabSkipsCheckBoxesAndArrowsWalkRadioButtons) {
     EXPECT_TRUE(Key(form->RadioButton[0]->Handle(), VK_DOWN));
     EXPECT_TRUE(form->RadioButton[1]->Checked());
     EXPECT_FALSE(form->RadioButton[0]->Checked());
-    EXPECT_EQ(GetFocus(), form->RadioButton[1]->Handle());
+    EXPECT_EQ(form->ActiveControl(), form->RadioButton[1]);
     form->CancelButton->SetFocus();
     // Tab from Exit goes round to the first control that takes focus: a radio button.
     EXPECT_TRUE(Key(form->CancelButton->Handle(), VK_TAB));
-    TWinControl* focused = TWinControl::FromHandle(GetFocus());
+    TWinControl* focused = form->ActiveControl();
     ASSERT_TRUE(focused);
     EXPECT_FALSE(focused->Is<TCustomCheckBox>());
 }

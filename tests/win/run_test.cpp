@@ -97,7 +97,7 @@ TEST_F(RunTest, LoadingShowsQuestionOneAndResetsTheButtons) {
     EXPECT_TRUE(form->RadioButton[0]->Visible());
     EXPECT_TRUE(form->RadioButton[0]->Checked());
     EXPECT_FALSE(form->CheckBox[0]->Visible());
-    EXPECT_EQ(GetFocus(), form->RadioButton[0]->Handle());
+    EXPECT_EQ(form->ActiveControl(), form->RadioButton[0]);
     EXPECT_EQ(form->Label1->Top(), 25) << "no picture: the label starts at 25";
     EXPECT_EQ(form->RadioButton[0]->Top(), form->Label1->Top() + form->Label1->Height() + 35);
     EXPECT_EQ(form->RadioButton[1]->Top(), form->RadioButton[0]->Top() + form->RadioButton[0]->Height() + 11);

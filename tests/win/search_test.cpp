@@ -199,7 +199,7 @@ TEST_F(SearchTest, DialogWindowAsDesigned) {
     GetWindowRect(main->Handle(), &m);
     EXPECT_NEAR((d.left + d.right) / 2, (m.left + m.right) / 2, 1) << "centred on the main window";
     EXPECT_NEAR((d.top + d.bottom) / 2, (m.top + m.bottom) / 2, 1);
-    EXPECT_EQ(GetFocus(), dialog->SearchText->Handle()) << "the keyword takes the first focus";
+    EXPECT_EQ(dialog->ActiveControl(), dialog->SearchText) << "the keyword takes the first focus";
     EXPECT_FALSE(IsWindowVisible(dialog->IDList->Handle()));
     EXPECT_EQ(dialog->SearchList->Hint, L"") << "no kind before the first search";
 }
@@ -427,7 +427,7 @@ TEST_F(SearchTest, RememberedKindDecidesWhatOpens) {
     EXPECT_TRUE(main->NextButton->Enabled());
     EXPECT_TRUE(IsWindowVisible(dialog->Handle())) << "the dialog stays open";
     EXPECT_LT(Changed(seen, ScreenOfDialog()), 0.1) << "and on screen above the main window, which took the focus";
-    EXPECT_EQ(GetFocus(), main->RadioButton[0]->Handle());
+    EXPECT_EQ(main->ActiveControl(), main->RadioButton[0]);
     EXPECT_TRUE(errors.empty());
 }
 
