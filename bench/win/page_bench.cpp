@@ -4,6 +4,8 @@
 // large content database (ZUNO_BENCH_DB) with the splash form's progress text.
 #include <windows.h>
 
+#include "bench/win/BenchUtil.h"
+
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -20,22 +22,13 @@
 #include "forms/Application.h"
 
 using namespace zuno;
-using Clock = std::chrono::steady_clock;
+
+using namespace zuno::bench;
 
 namespace {
 
-std::wstring Folder() {
-    wchar_t buf[MAX_PATH * 4];
-    std::wstring path(buf, GetModuleFileNameW(nullptr, buf, MAX_PATH * 4));
-    return path.substr(0, path.find_last_of(L"\\/") + 1);
-}
 
-double Ms(Clock::time_point from) { return std::chrono::duration<double, std::milli>(Clock::now() - from).count(); }
 
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 // A copy of the sample database with one more test: two questions, each with a
 // picture and twelve options of about 130 characters.

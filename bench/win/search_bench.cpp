@@ -3,6 +3,8 @@
 // keyword typed, SearchButtonClick, the filled list painted — median of several runs.
 #include <windows.h>
 
+#include "bench/win/BenchUtil.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -18,24 +20,15 @@
 #include "search/SearchLib_Unt.h"
 
 using namespace zuno;
-using Clock = std::chrono::steady_clock;
+
+using namespace zuno::bench;
 
 namespace {
 
 constexpr int kRuns = 5;
 
-std::wstring Folder() {
-    wchar_t buf[MAX_PATH * 4];
-    std::wstring path(buf, GetModuleFileNameW(nullptr, buf, MAX_PATH * 4));
-    return path.substr(0, path.find_last_of(L"\\/") + 1);
-}
 
-double Ms(Clock::time_point from) { return std::chrono::duration<double, std::milli>(Clock::now() - from).count(); }
 
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 std::wstring DatabasePath() {
     wchar_t big[MAX_PATH * 4];

@@ -3,19 +3,18 @@
 // started the same way in the same run. Prints the median of several runs.
 #include <windows.h>
 
+#include "bench/win/BenchUtil.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+using namespace zuno::bench;
+
 namespace {
 
-std::wstring Folder() {
-    wchar_t buf[MAX_PATH * 4];
-    std::wstring path(buf, GetModuleFileNameW(nullptr, buf, MAX_PATH * 4));
-    return path.substr(0, path.find_last_of(L"\\/") + 1);
-}
 
 struct Search {
     DWORD pid;
@@ -57,10 +56,6 @@ double TimeToWindow(const std::wstring& folder, const std::wstring& exe, const w
     return s.found ? ms : -1;
 }
 
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 double Measure(const std::wstring& folder, const std::wstring& exe, const wchar_t* cls, int runs) {
     std::vector<double> times;
