@@ -6,11 +6,11 @@
 #include "app/MainWindow.h"
 #include "app/ProfileFile.h"
 #include "app/SplashForm.h"
-#include "app/WideText.h"
 #include "app/core/Settings.h"
 #include "content/ConnectionString.h"
 #include "content/Recordset.h"
 #include "content/Statements.h"
+#include "winutil/WideText.h"
 
 namespace zuno::app {
 

@@ -5,7 +5,7 @@
 
 #include <stdexcept>
 
-#include "app/WideText.h"
+#include "winutil/WideText.h"
 
 namespace zuno::app {
 

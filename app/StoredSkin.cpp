@@ -6,8 +6,8 @@
 
 #include <sstream>
 
-#include "app/WideText.h"
 #include "forms/Application.h"
+#include "winutil/WideText.h"
 
 namespace zuno::app {
 

@@ -7,13 +7,13 @@
 #include "app/MainModule.h"
 #include "app/MainWindow.h"
 #include "app/SplashForm.h"
-#include "app/WideText.h"
 #include "app/core/Settings.h"
 #include "forms/Application.h"
 #include "forms/Errors.h"
 #include "search/SearchLib_Unt.h"
 #include "tools/AboutForm.h"
 #include "tools/MessageForm.h"
+#include "winutil/WideText.h"
 
 using namespace zuno;
 

@@ -4,10 +4,10 @@
 
 #include "app/MainModule.h"
 #include "app/MainWindow.h"
-#include "app/WideText.h"
 #include "content/Recordset.h"
 #include "content/Statements.h"
 #include "runner/core/Layout.h"
+#include "winutil/WideText.h"
 
 namespace zuno::app {
 

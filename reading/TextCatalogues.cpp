@@ -2,10 +2,10 @@
 // inserted at the top; a text item is named after its kind and Id (ArtMenu57).
 #include "app/MainModule.h"
 #include "app/MainWindow.h"
-#include "app/WideText.h"
 #include "content/Recordset.h"
 #include "content/Statements.h"
 #include "runner/core/Catalogue.h"
+#include "winutil/WideText.h"
 
 namespace zuno::app {
 

@@ -9,8 +9,8 @@
 #include "app/MainWindow.h"
 #include "app/ProfileFile.h"
 #include "app/MainModule.h"
-#include "app/WideText.h"
 #include "runner/core/ResultLog.h"
+#include "winutil/WideText.h"
 
 namespace zuno::app {
 

@@ -3,10 +3,10 @@
 #include "app/MainModule.h"
 #include "app/MainWindow.h"
 #include "app/SplashForm.h"
-#include "app/WideText.h"
 #include "content/Recordset.h"
 #include "content/Statements.h"
 #include "runner/core/Catalogue.h"
+#include "winutil/WideText.h"
 
 namespace zuno::app {
 

@@ -5,7 +5,6 @@
 
 #include "app/MainModule.h"
 #include "app/MainWindow.h"
-#include "app/WideText.h"
 #include "content/ConnectionString.h"
 #include "content/Recordset.h"
 #include "content/Statements.h"
@@ -13,6 +12,7 @@
 #include "runner/JpegDecoder.h"
 #include "runner/core/Layout.h"
 #include "runner/core/Navigation.h"
+#include "winutil/WideText.h"
 
 namespace zuno::app {
 

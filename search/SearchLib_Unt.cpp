@@ -10,10 +10,10 @@
 
 #include "app/MainModule.h"
 #include "app/MainWindow.h"
-#include "app/WideText.h"
 #include "content/Recordset.h"
 #include "content/Statements.h"
 #include "forms/Application.h"
+#include "winutil/WideText.h"
 
 namespace zuno::search {
 

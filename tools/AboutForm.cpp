@@ -3,11 +3,11 @@
 #include "tools/AboutForm.h"
 
 #include "app/MainModule.h"
-#include "app/WideText.h"
 #include "content/Recordset.h"
 #include "content/Statements.h"
 #include "forms/Application.h"
 #include "tools/MessageForm.h"
+#include "winutil/WideText.h"
 
 namespace zuno::tools {
 

@@ -6,8 +6,8 @@
 
 #include "app/MainModule.h"
 #include "app/MainWindow.h"
-#include "app/WideText.h"
 #include "runner/core/Gbk.h"
+#include "winutil/WideText.h"
 
 namespace zuno::app {
 

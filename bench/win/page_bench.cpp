@@ -17,9 +17,9 @@
 #include "app/MainModule.h"
 #include "app/MainWindow.h"
 #include "app/SplashForm.h"
-#include "app/WideText.h"
 #include "content/ConnectionString.h"
 #include "forms/Application.h"
+#include "winutil/WideText.h"
 
 using namespace zuno;
 

@@ -13,11 +13,11 @@
 
 #include "app/MainModule.h"
 #include "app/MainWindow.h"
-#include "app/WideText.h"
 #include "content/Recordset.h"
 #include "content/Statements.h"
 #include "forms/Application.h"
 #include "search/SearchLib_Unt.h"
+#include "winutil/WideText.h"
 
 using namespace zuno;
 

@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <thread>
 
-#include "app/WideText.h"
+#include "winutil/WideText.h"
 
 namespace zuno::wintest {
 

@@ -10,13 +10,13 @@
 #include "app/MainModule.h"
 #include "app/MainWindow.h"
 #include "app/SplashForm.h"
-#include "app/WideText.h"
 #include "content/ConnectionString.h"
 #include "content/Recordset.h"
 #include "forms/Application.h"
 #include "tests/win/ProgramUnderTest.h"
 #include "tools/AboutForm.h"
 #include "tools/MessageForm.h"
+#include "winutil/WideText.h"
 
 namespace {
 

@@ -9,13 +9,13 @@
 
 #include "app/MainModule.h"
 #include "app/MainWindow.h"
-#include "app/WideText.h"
 #include "content/ConnectionString.h"
 #include "content/Recordset.h"
 #include "forms/Application.h"
 #include "runner/core/Layout.h"
 #include "tests/win/ProgramUnderTest.h"
 #include "tools/Sounds.h"
+#include "winutil/WideText.h"
 
 namespace {
 

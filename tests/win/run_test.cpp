@@ -8,7 +8,6 @@
 
 #include "app/MainModule.h"
 #include "app/MainWindow.h"
-#include "app/WideText.h"
 #include "content/ConnectionString.h"
 #include "content/Recordset.h"
 #include "content/Statements.h"
@@ -18,6 +17,7 @@
 #include "tests/win/ProgramUnderTest.h"
 #include "tools/MessageForm.h"
 #include "tools/Sounds.h"
+#include "winutil/WideText.h"
 
 namespace {
 

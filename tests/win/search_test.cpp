@@ -16,7 +16,6 @@
 
 #include "app/MainModule.h"
 #include "app/MainWindow.h"
-#include "app/WideText.h"
 #include "content/ConnectionString.h"
 #include "content/Recordset.h"
 #include "forms/Application.h"
@@ -24,6 +23,7 @@
 #include "search/SearchLib_Unt.h"
 #include "tests/win/ProgramUnderTest.h"
 #include "tools/Sounds.h"
+#include "winutil/WideText.h"
 
 namespace {
 

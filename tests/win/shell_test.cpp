@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "app/WideText.h"
 #include "content/Connection.h"
 #include "content/ConnectionString.h"
 #include "content/Recordset.h"
 #include "content/Statements.h"
 #include "tests/win/ProgramUnderTest.h"
+#include "winutil/WideText.h"
 
 namespace {
 

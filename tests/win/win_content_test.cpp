@@ -6,12 +6,12 @@
 
 #include <string>
 
-#include "app/WideText.h"
 #include "content/Connection.h"
 #include "content/ConnectionString.h"
 #include "content/Recordset.h"
 #include "content/Statements.h"
 #include "runner/JpegDecoder.h"
+#include "winutil/WideText.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // UTF-8 <-> UTF-16 through the system's converters.
-#include "app/WideText.h"
+#include "winutil/WideText.h"
 
 #include <windows.h>
 
