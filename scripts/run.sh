@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Builds everything and starts 心理测试Mobix under Wine with the bundled content and
-# default skin. Without a display it starts Xvfb, lets the program run for a few
+# Builds everything (the release archives and installers too, scripts/release.sh) and
+# starts 心理测试Mobix under Wine with the bundled content and default skin. Without a display it starts Xvfb, lets the program run for a few
 # seconds, saves a screenshot and says where.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/common.sh"
+. "$here/wine-prefix-lib.sh"
 cd "$ZUNO_ROOT"
 
 "$here/setup.sh"
@@ -15,6 +16,7 @@ cmake --preset mingw64 >/dev/null
 cmake --build --preset mingw64 -j"$jobs"
 cmake --preset mingw32 >/dev/null
 cmake --build --preset mingw32 -j"$jobs"
+"$here/release.sh" --no-build
 
 release=$ZUNO_ROOT/dist/win64
 . "$here/wine-session.sh"
@@ -23,6 +25,8 @@ headless=0
 trap wine_session_stop EXIT
 wine_session_start "$ZUNO_ROOT/build/mingw64/bin/wine_desktop_holder.exe"
 
+# Chinese names of skin packages need the zh_CN.UTF-8 locale on the Linux side too.
+zuno_chinese_locale "$ZUNO_CACHE/locale" || log "zh_CN.UTF-8 locale unavailable: Chinese file names may be garbled"
 cd "$release"
 if [ "$headless" = 1 ]; then
   LC_ALL=zh_CN.UTF-8 "$WINE64" ./zuno.exe >/dev/null 2>&1 &

@@ -16,6 +16,7 @@ packages=(
   clang libclang-rt-14-dev
   dpkg-dev
   fp-utils
+  nsis unzip xdotool locales
 )
 
 need_install() {

@@ -30,6 +30,10 @@ cmake --preset mingw32 >/dev/null
 cmake --build --preset mingw32 -j"$jobs"
 "$here/check-imports.sh" build/mingw64/bin/*.exe build/mingw32/bin/*.exe
 
+log "release archives, installers and Linux launcher"
+"$here/release.sh" --no-build
+tests/release/archives_test.sh
+
 log "Windows tests under wine64"
 . "$here/wine-session.sh"
 trap wine_session_stop EXIT
@@ -38,11 +42,16 @@ set +e
 # One at a time: the Windows tests share one screen, one focus and one foreground window.
 ctest --preset mingw64 2>&1 | tee build/mingw64/ctest.log
 wine_rc=${PIPESTATUS[0]}
+log "installer under wine64"
+tests/release/installer_test.sh
+installer_rc=$?
 set -e
 wine_session_stop
 trap - EXIT
 summary+=("windows: $(grep -E 'tests passed|tests failed' build/mingw64/ctest.log | tail -n1)")
 [ "$wine_rc" = 0 ] || die "Windows tests failed"
+[ "$installer_rc" = 0 ] || die "installer test failed"
+summary+=("release: archives and the x64 installer checked")
 
 # Every fuzz target runs over its seed corpus and then briefly on its own.
 fuzz_seconds=${ZUNO_FUZZ_SECONDS:-20}
