@@ -45,13 +45,17 @@ wine_rc=${PIPESTATUS[0]}
 log "installer under wine64"
 tests/release/installer_test.sh
 installer_rc=$?
+log "end-to-end runs of the release program"
+tests/e2e/run.sh
+e2e_rc=$?
 set -e
 wine_session_stop
 trap - EXIT
 summary+=("windows: $(grep -E 'tests passed|tests failed' build/mingw64/ctest.log | tail -n1)")
 [ "$wine_rc" = 0 ] || die "Windows tests failed"
 [ "$installer_rc" = 0 ] || die "installer test failed"
-summary+=("release: archives and the x64 installer checked")
+[ "$e2e_rc" = 0 ] || die "end-to-end tests failed (screenshots in build/e2e)"
+summary+=("release: archives, the x64 installer and the end-to-end runs checked")
 
 # Every fuzz target runs over its seed corpus and then briefly on its own.
 fuzz_seconds=${ZUNO_FUZZ_SECONDS:-20}
