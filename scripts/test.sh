@@ -33,6 +33,7 @@ cmake --build --preset mingw32 -j"$jobs"
 log "release archives, installers and Linux launcher"
 "$here/release.sh" --no-build
 tests/release/archives_test.sh
+tests/release/launcher_test.sh
 
 log "Windows tests under wine64"
 . "$here/wine-session.sh"
