@@ -20,6 +20,16 @@ std::wstring WidenUtf8(const char* text) {
     return out;
 }
 
+// The control a window belongs to. Some controls have inner windows of their own
+// (a combo box's edit): the focus sits there, but the key belongs to the control.
+TWinControl* ControlOfWindow(HWND hwnd) {
+    // GetParent of a top-level window is its owner, which is not where the key goes.
+    for (HWND h = hwnd; h; h = (GetWindowLongPtrW(h, GWL_STYLE) & WS_CHILD) ? GetParent(h) : nullptr) {
+        if (TWinControl* c = TWinControl::FromHandle(h)) return c;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 TApplication* Application() { return g_application; }
@@ -94,7 +104,7 @@ bool TApplication::HandleShortCut(const MSG& msg, TForm* form) {
 }
 
 bool TApplication::HandleDialogKey(const MSG& msg, TForm* form) {
-    auto* focused = TWinControl::FromHandle(msg.hwnd);
+    auto* focused = ControlOfWindow(msg.hwnd);
     if (!focused || focused == form) return false;
     const TShiftState shift = CurrentShiftState();
     const LRESULT code = SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));

@@ -2,6 +2,7 @@
 // of thousands of items costs one native call per item.
 #include "forms/Menus.h"
 
+#include <stdexcept>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -10,21 +11,23 @@
 namespace zuno::forms {
 namespace {
 
-// Menu command ids are 16 bits in WM_COMMAND; freed ids are reused.
+// Menu command ids travel in 16 bits of WM_COMMAND, and ids from 0xF000 up are the
+// system commands (SC_CLOSE is 0xF060): a skinned frame re-posts those as
+// WM_SYSCOMMAND, so a menu item there could close the window. Ids are handed out
+// in [kFirstCommand, kEndCommand), wrapping round and skipping ids still in use.
+constexpr UINT kFirstCommand = 100;
+constexpr UINT kEndCommand = 0xF000;
+
 struct CommandPool {
-    std::unordered_map<UINT, TMenuItem*> items;
+    std::unordered_map<UINT, TMenuItem*> items;  // ids in use
     std::unordered_set<const TMenuItem*> live;
-    std::vector<UINT> freed;
-    UINT next = 100;
+    UINT next = kFirstCommand;
 
     UINT Take(TMenuItem* item) {
-        UINT id;
-        if (!freed.empty()) {
-            id = freed.back();
-            freed.pop_back();
-        } else {
-            id = next++;
-        }
+        if (items.size() >= kEndCommand - kFirstCommand) throw std::runtime_error("菜单项太多，无法再添加。");
+        while (items.count(next)) Advance();
+        const UINT id = next;
+        Advance();
         items[id] = item;
         live.insert(item);
         return id;
@@ -32,8 +35,8 @@ struct CommandPool {
     void Give(UINT id, const TMenuItem* item) {
         items.erase(id);
         live.erase(item);
-        freed.push_back(id);
     }
+    void Advance() { next = next + 1 < kEndCommand ? next + 1 : kFirstCommand; }
 };
 
 CommandPool& Pool() {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <set>
 
 #include "app/MainModule.h"
 #include "app/MainWindow.h"
@@ -105,6 +106,40 @@ TEST_F(FormsTest, MenuItemsFollowInsertionAndState) {
     delete b;
     EXPECT_EQ(GetMenuItemCount(sub), 2);
     EXPECT_EQ(top->Count(), 2);
+}
+
+// A large catalogue hands out more ids over a run than the range holds. Ids from
+// 0xF000 up are system commands (0xF060 closes the window) and must never be used;
+// an id still held by a live item is never handed out again.
+TEST_F(FormsTest, MenuCommandIdsWrapBelowSystemCommandsAndSkipLiveOnes) {
+    std::vector<std::unique_ptr<TMenuItem>> kept;
+    std::set<UINT> keptIds;
+    for (int i = 0; i < 0xF000; ++i) {
+        auto item = std::make_unique<TMenuItem>(nullptr);
+        const UINT id = item->Command();
+        ASSERT_GE(id, 1u);
+        ASSERT_LT(id, 0xF000u);
+        ASSERT_FALSE(keptIds.count(id)) << "id " << id << " is still held by a live item";
+        if (i % 997 == 0) {
+            keptIds.insert(id);
+            kept.push_back(std::move(item));
+        }
+    }
+    for (const auto& item : kept) EXPECT_EQ(TMenuItem::FindByCommand(item->Command()), item.get());
+    // With every id in use the next item is refused with an error, not given a duplicate.
+    std::vector<std::unique_ptr<TMenuItem>> all;
+    std::set<UINT> ids = keptIds;
+    bool refused = false;
+    for (int i = 0; i <= 0xF000 && !refused; ++i) {
+        try {
+            all.push_back(std::make_unique<TMenuItem>(nullptr));
+            ASSERT_TRUE(ids.insert(all.back()->Command()).second);
+        } catch (const std::runtime_error&) {
+            refused = true;
+        }
+    }
+    EXPECT_TRUE(refused);
+    EXPECT_LT(*ids.rbegin(), 0xF000u);
 }
 
 TEST_F(FormsTest, ShortCutTextForms) {

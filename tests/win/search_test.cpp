@@ -9,6 +9,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <string>
 #include <utility>
@@ -502,6 +503,37 @@ TEST_F(SearchTest, QuitAndCloseBoxHideKeepingKeywordKindAndResults) {
         EXPECT_EQ(Listed(), found);
     }
     EXPECT_TRUE(errors.empty());
+}
+
+// ---- keyboard ----------------------------------------------------------------
+
+// Tab order: kind box, keyword, search button, results, details, quit. In the kind
+// box the focus sits in the combo box's own edit, a window without an object.
+TEST_F(SearchTest, TabAndShiftTabLeaveTheKindBoxFromItsInnerEdit) {
+    HWND inner = GetWindow(dialog->SearchType->Handle(), GW_CHILD);
+    ASSERT_TRUE(inner);
+    struct Case {
+        bool shift;
+        TWinControl* expected;
+    };
+    const Case cases[] = {{false, dialog->SearchText}, {true, dialog->QuitButton}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shift ? "Shift+Tab" : "Tab");
+        SetFocus(inner);
+        ASSERT_EQ(GetFocus(), inner);
+        BYTE state[256] = {};
+        if (c.shift) state[VK_SHIFT] = 0x80;
+        SetKeyboardState(state);
+        MSG msg{inner, WM_KEYDOWN, VK_TAB, 0};
+        EXPECT_TRUE(app->PreTranslate(msg));
+        SetKeyboardState(std::array<BYTE, 256>{}.data());
+        EXPECT_EQ(GetFocus(), c.expected->Handle());
+        EXPECT_EQ(dialog->ActiveControl(), c.expected);
+    }
+    // Typing in the inner edit is still typing: letters are not dialog keys.
+    SetFocus(inner);
+    MSG letter{inner, WM_KEYDOWN, 'A', 0};
+    EXPECT_FALSE(app->PreTranslate(letter));
 }
 
 // ---- input method ---------------------------------------------------------
