@@ -58,8 +58,7 @@ void TForm1::FormCreate() {
     inipath = exepath + L"zuno.ini";
     ProfileFile ini(inipath);
 
-    // The remembered skin package ("nothing": none), which the skin engine loads.
-    RememberedSkin = ini.Read("tool", "skin", "nothing");
+    ChooseSkinAtStartup(ini);
 
     content::Recordset rs1, rs2, rs3;
     adoconn.Open(content::DataSourceOf(content::BuildConnectionString(Narrow(exepath))));

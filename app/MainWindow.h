@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/StoredSkin.h"
+#include "app/core/ProfileStore.h"
 #include "content/Connection.h"
 #include "content/Recordset.h"
 #include "controls/EnhButtn.h"
@@ -57,6 +58,14 @@ public:
     void N4Click();
     void aboutClick();
     void SearchLibMenuClick();
+
+    // The skin choice: the remembered package is loaded and the skin menu filled
+    // from the skin folder during creation; LoadSkin reports a failed load through
+    // showmsg once the message box exists.
+    void ChooseSkinAtStartup(ProfileStore& ini);
+    void FillSkinMenu();
+    void LoadSkin(const std::wstring& path);
+    void MenuLoadSkin(forms::TMenuItem* sender);
 
     // The program's own message box: message, window caption, button caption (an
     // empty button caption keeps the one the button has).

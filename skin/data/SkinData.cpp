@@ -3,11 +3,10 @@
 // The definition's vocabulary is read in SkinDefinition.cpp.
 #include "skin/data/SkinData.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <array>
-#include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <istream>
 #include <limits>
 #include <ostream>
@@ -41,20 +40,23 @@ std::size_t LastDelimiterCp936(std::string_view s, std::string_view delimiters) 
 }
 
 // A regular file's whole content. False when no such file exists (a folder does not
-// count); an existing file that cannot be read throws.
+// count); an existing file that cannot be read throws. The path is UTF-8, so that a
+// folder named in Chinese opens on Windows too (the path goes to the wide API there).
 bool ReadFileIfExists(const std::string& path, std::vector<std::uint8_t>& bytes) {
-    struct stat info {};
-    if (path.empty() || ::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) throw std::runtime_error("Cannot open skin file " + path);
+    if (path.empty()) return false;
+    const std::filesystem::path file(std::u8string(path.begin(), path.end()));
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) return false;
+    std::ifstream in(file, std::ios::binary);
+    if (!in) throw std::runtime_error("Cannot open skin file " + path);
     std::vector<std::uint8_t> content;
-    std::array<std::uint8_t, 65536> chunk;
-    std::size_t got = 0;
-    while ((got = std::fread(chunk.data(), 1, chunk.size(), file)) > 0)
+    std::array<char, 65536> chunk;
+    while (in) {
+        in.read(chunk.data(), chunk.size());
+        const auto got = static_cast<std::size_t>(in.gcount());
         content.insert(content.end(), chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(got));
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed) throw std::runtime_error("Cannot read skin file " + path);
+    }
+    if (in.bad()) throw std::runtime_error("Cannot read skin file " + path);
     bytes = std::move(content);
     return true;
 }

@@ -94,6 +94,7 @@ public:
     // PackageStream takes its bytes, LoadPackage runs and, for sfMainform, ApplySkin
     // follows; otherwise the old data objects stay (unused while NoSkin is true).
     // Errors of the load (unreadable file, malformed package or image) travel on.
+    // The path is UTF-8 (any folder name works on Windows too).
     void SetSkinFile(const std::string& path);
     // "(none)": the program has no design time, so no stored package shows "(Good)".
     std::string SkinStore() const { return "(none)"; }
