@@ -9,9 +9,11 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 . "$root/scripts/common.sh"
 . "$root/scripts/wine-prefix-lib.sh"
 release=$root/dist/win64
+helpers=$root/build/mingw64/bin
 shots=$root/build/e2e
 [ -f "$release/zuno.exe" ] || die "no $release/zuno.exe: build the mingw64 preset first"
 command -v xdotool >/dev/null || die "xdotool missing: run scripts/setup.sh"
+[ -f "$helpers/e2e_client_origin.exe" ] || die "no $helpers/e2e_client_origin.exe: build the mingw64 preset first"
 
 own_session=0
 if [ -z "${DISPLAY:-}" ]; then
@@ -83,14 +85,15 @@ prep_skin_stored_empty() { : > "$box/skin/empty.skn"; stored_skin empty.skn; }
 # --- flows: each ends when the program has ended (or gives up) ---------------------------------
 flow_esc() { local w; w=$(wait_window "$MAIN") || return 1; shot main; press "$w" Escape; }
 flow_altf4() { local w; w=$(wait_window "$MAIN") || return 1; shot main; press "$w" alt+F4; }
-# The Exit button: 89 x 33 at (493, 355) of the 636 x 408 client area, which sits at the
-# bottom centre of the window whether the frame is Wine's or a skin's with even borders.
+# The Exit button: 89 x 33 at (493, 355) of the client area, which Windows places for us
+# whatever frame a skin draws around it.
 flow_exit() {
-  local w; w=$(wait_window "$MAIN") || return 1
+  local w origin
+  w=$(wait_window "$MAIN") || return 1
   shot main
-  eval "$(xdotool getwindowgeometry --shell "$w")"
-  local border=$(( (WIDTH - 636) / 2 ))
-  xdotool mousemove --sync $((X + border + 537)) $((Y + HEIGHT - border - 408 + 371)) click 1
+  origin=$("$WINE64" "$helpers/e2e_client_origin.exe" "$MAIN" 2>/dev/null) || return 1
+  read -r cx cy <<<"${origin//$'\r'/}"
+  xdotool mousemove --sync $((cx + 537)) $((cy + 371)) click 1
 }
 # Error boxes titled with the application title are answered with Enter until the end.
 flow_errors() {
@@ -144,7 +147,7 @@ cases=(
   "stored_skin_empty      | skin_stored_empty    | esc    | 0 |"
 )
 
-failures=0
+failures=0 passed=0
 for row in "${cases[@]}"; do
   IFS='|' read -r case prep flow want extra <<<"$row"
   case=$(echo $case) prep=$(echo $prep) flow=$(echo $flow) want=$(echo $want) extra=$(echo $extra)
@@ -172,6 +175,7 @@ for row in "${cases[@]}"; do
   [ -n "$verdict" ] || [ "$extra" != log ] || [ -n "$(find "$box" -maxdepth 1 -name 'zuno*.txt')" ] || verdict="no result log"
   ms=$(( $(date +%s%3N) - started )); seconds=$((ms / 1000)).$((ms % 1000 / 100))
   if [ -z "$verdict" ]; then
+    passed=$((passed + 1))
     printf '  ok    %-26s exit %s%s (%ss)\n' "$case" "$rc" "$([ "$boxes" = 0 ] || echo ", $boxes error box(es)")" "$seconds"
   else
     printf '  FAIL  %-26s %s (%ss)\n' "$case" "$verdict" "$seconds"
@@ -180,4 +184,6 @@ for row in "${cases[@]}"; do
 done
 
 [ "$failures" = 0 ] || die "end-to-end: $failures of ${#cases[@]} case(s) failed; screenshots in $shots"
+# A shell error inside a flow abandons the whole loop: count what really passed.
+[ "$passed" = "${#cases[@]}" ] || die "end-to-end: only $passed of ${#cases[@]} case(s) ran to a verdict"
 log "end-to-end: all ${#cases[@]} cases passed; screenshots in $shots"
