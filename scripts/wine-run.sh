@@ -4,6 +4,8 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/common.sh"
-export LC_ALL=zh_CN.UTF-8   # ANSI code page 936
+. "$here/wine-prefix-lib.sh"
+# ANSI code page 936, and Chinese file names that survive the trip through Linux.
+zuno_chinese_locale "$ZUNO_CACHE/locale" || export LC_ALL=zh_CN.UTF-8
 "$here/wine-prefix.sh"
 exec "$WINE64" "$@"
