@@ -109,7 +109,9 @@ bool TApplication::HandleDialogKey(const MSG& msg, TForm* form) {
     const TShiftState shift = CurrentShiftState();
     const LRESULT code = SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
     if (msg.wParam == VK_TAB && !(shift & (ssCtrl | ssAlt))) {
-        if (code & (DLGC_WANTTAB | DLGC_WANTALLKEYS)) return false;
+        // Only a control that asks for Tab keeps it: a multi-line edit wants all
+        // keys, but Tab still moves on from a memo that does not want tabs.
+        if (code & DLGC_WANTTAB) return false;
         form->SelectNext(focused, !(shift & ssShift));
         return true;
     }

@@ -162,14 +162,20 @@ HBRUSH TControl::ColorBrush() {
 
 // ---- TGraphicControl ------------------------------------------------------
 
+TGraphicControl::~TGraphicControl() { Perform(CM_RELEASE); }
+
 void TGraphicControl::WndProc(TMessage& m) {
     switch (m.Msg) {
     case WM_PAINT:
         if (m.WParam) Paint(reinterpret_cast<HDC>(m.WParam));
         return;
-    case WM_LBUTTONUP:
-        if (enabled_) Click();
+    case WM_LBUTTONUP: {
+        // Coordinates are the control's own: released elsewhere is no click.
+        const POINT pt{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+        const RECT r{0, 0, width_, height_};
+        if (enabled_ && PtInRect(&r, pt)) Click();
         return;
+    }
     case WM_LBUTTONDBLCLK:
         if (enabled_ && OnDblClick) OnDblClick(this);
         return;
@@ -286,6 +292,10 @@ void TWinControl::InsertControl(TControl* c) {
 
 void TWinControl::RemoveControl(TControl* c) {
     if (hoverGraphic_ == c) hoverGraphic_ = nullptr;
+    if (captureGraphic_ == c) {
+        captureGraphic_ = nullptr;
+        if (hwnd_ && GetCapture() == hwnd_) ReleaseCapture();
+    }
     if (dynamic_cast<TGraphicControl*>(c)) c->Invalidate();
     controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
 }
@@ -438,6 +448,43 @@ void TWinControl::TrackGraphicHover(int x, int y) {
     if (hit) hit->Perform(CM_MOUSEENTER);
 }
 
+// Mouse buttons over a window-less child go to it, in its own coordinates; a press
+// captures the mouse for it until the release, which it gets wherever it happens.
+bool TWinControl::RouteMouseToGraphic(TMessage& m) {
+    TGraphicControl* target = nullptr;
+    switch (m.Msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        if (!hoverGraphic_ || !hoverGraphic_->Enabled()) return false;
+        target = captureGraphic_ = hoverGraphic_;
+        SetCapture(hwnd_);
+        break;
+    case WM_MOUSEMOVE:
+        target = captureGraphic_;
+        break;
+    case WM_LBUTTONUP:
+        target = captureGraphic_;
+        if (!target) return false;
+        captureGraphic_ = nullptr;
+        if (GetCapture() == hwnd_) ReleaseCapture();
+        break;
+    case WM_CAPTURECHANGED:
+        // Taken away (a menu, another window): the child's press is cancelled.
+        if (captureGraphic_ && reinterpret_cast<HWND>(m.LParam) != hwnd_) {
+            TGraphicControl* g = captureGraphic_;
+            captureGraphic_ = nullptr;
+            g->Perform(WM_CANCELMODE);
+        }
+        return false;
+    default:
+        return false;
+    }
+    if (!target) return false;
+    const LPARAM local = MAKELPARAM(GET_X_LPARAM(m.LParam) - target->Left(), GET_Y_LPARAM(m.LParam) - target->Top());
+    target->Perform(m.Msg, m.WParam, local);
+    return m.Msg != WM_MOUSEMOVE;
+}
+
 void TWinControl::KeyMessage(TMessage& m) {
     WORD key = static_cast<WORD>(m.WParam);
     if ((m.Msg == WM_KEYDOWN || m.Msg == WM_SYSKEYDOWN) && OnKeyDown) {
@@ -509,6 +556,7 @@ void TWinControl::WndProc(TMessage& m) {
             Perform(CM_MOUSEENTER);
         }
         TrackGraphicHover(GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam));
+        RouteMouseToGraphic(m);
         break;
     case WM_MOUSELEAVE:
         mouseInside_ = false;
@@ -516,12 +564,11 @@ void TWinControl::WndProc(TMessage& m) {
         hoverGraphic_ = nullptr;
         Perform(CM_MOUSELEAVE);
         break;
+    case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
-        if (hoverGraphic_ && hoverGraphic_->Enabled()) {
-            hoverGraphic_->Perform(m.Msg, m.WParam, m.LParam);
-            return;
-        }
+    case WM_CAPTURECHANGED:
+        if (RouteMouseToGraphic(m)) return;
         break;
     case WM_WINDOWPOSCHANGED: {
         const auto* wp = reinterpret_cast<WINDOWPOS*>(m.LParam);

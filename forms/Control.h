@@ -120,6 +120,9 @@ class TGraphicControl : public TControl {
     ZUNO_COMPONENT_CLASS(TGraphicControl, TControl)
 public:
     explicit TGraphicControl(TComponent* owner) : TControl(owner) {}
+    // Sends CM_RELEASE: without a window there is no WM_NCDESTROY to tell whoever
+    // replaced the message handler that the control is going.
+    ~TGraphicControl() override;
     void WndProc(TMessage& m) override;
     void Repaint() override;
     bool Transparent = false;
@@ -219,10 +222,14 @@ protected:
     HWND hwnd_ = nullptr;
     std::vector<TControl*> controls_;
     TGraphicControl* hoverGraphic_ = nullptr;
+    // A window-less child that took the mouse with a button press: this window holds
+    // the capture for it and hands it the mouse until the button is released.
+    TGraphicControl* captureGraphic_ = nullptr;
 
 private:
     friend LRESULT CALLBACK ControlWndProc(HWND, UINT, WPARAM, LPARAM);
     void TrackGraphicHover(int x, int y);
+    bool RouteMouseToGraphic(TMessage& m);
     void KeyMessage(TMessage& m);
     bool mouseInside_ = false;
     bool ownClass_ = false;

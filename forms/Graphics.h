@@ -78,4 +78,37 @@ struct TCanvas {
     TColor BrushColor = clWindow;
 };
 
+// A picture held by a control (a button's glyph): a 32-bit top-down DIB section of
+// 0x00RRGGBB pixels, owned here. Copies copy the pixels.
+class TBitmap {
+public:
+    TBitmap() = default;
+    TBitmap(const TBitmap& other) { Assign(other); }
+    TBitmap& operator=(const TBitmap& other) {
+        Assign(other);
+        return *this;
+    }
+    ~TBitmap() { Clear(); }
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    bool Empty() const { return handle_ == nullptr; }
+    HBITMAP Handle() const { return handle_; }
+    // Takes width x height pixels (top row first); an empty size clears the picture.
+    void SetPixels(int width, int height, const std::uint32_t* pixels);
+    std::uint32_t Pixel(int x, int y) const { return bits_[static_cast<size_t>(y) * width_ + x]; }
+    void Assign(const TBitmap& other);
+    void Clear();
+    // Draws the columns [srcX, srcX + width) at (x, y), the colour of the picture's
+    // bottom-left pixel left out; greyed for a disabled look.
+    void DrawTransparent(HDC dc, int x, int y, int srcX, int width, bool greyed) const;
+    // Called after every change of the picture.
+    std::function<void()> OnChange;
+
+private:
+    HBITMAP handle_ = nullptr;         // owned DIB section
+    std::uint32_t* bits_ = nullptr;    // its pixels, owned by the DIB section
+    int width_ = 0, height_ = 0;
+};
+
 }  // namespace zuno::forms

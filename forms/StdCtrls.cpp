@@ -233,6 +233,72 @@ void TCustomEdit::WndProc(TMessage& m) {
     TWinControl::WndProc(m);
 }
 
+// ---- memo -----------------------------------------------------------------
+
+TCustomMemo::TCustomMemo(TComponent* owner) : TCustomEdit(owner) { SetBounds(0, 0, 185, 89); }
+
+void TCustomMemo::CreateParams(TCreateParams& p) {
+    TCustomEdit::CreateParams(p);
+    p.Style &= ~static_cast<DWORD>(ES_AUTOHSCROLL);
+    // The edit itself always takes Enter (it ignores it once it has been asked for
+    // its dialog code otherwise); WantReturns filters the key in WndProc.
+    p.Style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | (wordWrap_ ? 0 : ES_AUTOHSCROLL);
+    if (scrollBars_ == TScrollStyle::ssVertical || scrollBars_ == TScrollStyle::ssBoth) p.Style |= WS_VSCROLL;
+    if (scrollBars_ == TScrollStyle::ssHorizontal || scrollBars_ == TScrollStyle::ssBoth) p.Style |= WS_HSCROLL;
+}
+
+std::vector<std::wstring> TCustomMemo::Lines() const {
+    const std::wstring text = Text();
+    std::vector<std::wstring> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        const size_t end = text.find(L"\r\n", start);
+        lines.push_back(text.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start));
+        if (end == std::wstring::npos) break;
+        start = end + 2;
+    }
+    return lines;
+}
+
+void TCustomMemo::SetLines(const std::vector<std::wstring>& lines) {
+    std::wstring text;
+    for (size_t i = 0; i < lines.size(); ++i) text += (i ? L"\r\n" : L"") + lines[i];
+    SetText(text);
+}
+
+void TCustomMemo::SetWordWrap(bool v) {
+    if (wordWrap_ == v) return;
+    caption_ = Text();
+    wordWrap_ = v;
+    RecreateWnd();
+}
+
+void TCustomMemo::SetScrollBars(TScrollStyle v) {
+    if (scrollBars_ == v) return;
+    caption_ = Text();
+    scrollBars_ = v;
+    RecreateWnd();
+}
+
+void TCustomMemo::WndProc(TMessage& m) {
+    switch (m.Msg) {
+    case WM_GETDLGCODE:
+        TCustomEdit::WndProc(m);
+        if (WantTabs) {
+            m.Result |= DLGC_WANTTAB;
+        } else {
+            m.Result &= ~static_cast<LRESULT>(DLGC_WANTTAB);
+        }
+        if (!WantReturns) m.Result &= ~static_cast<LRESULT>(DLGC_WANTALLKEYS);
+        return;
+    case WM_CHAR:
+        if ((m.WParam == L'\r' || m.WParam == L'\n') && !WantReturns) return;
+        if (m.WParam == L'\t' && !WantTabs) return;
+        break;
+    }
+    TCustomEdit::WndProc(m);
+}
+
 // ---- combo box ------------------------------------------------------------
 
 TCustomComboBox::TCustomComboBox(TComponent* owner) : TWinControl(owner) {

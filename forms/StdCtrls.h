@@ -147,6 +147,39 @@ public:
     explicit TEdit(TComponent* owner) : TCustomEdit(owner) {}
 };
 
+enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
+// A multi-line edit. Enter starts a new line (WantReturns); Tab moves the focus on
+// unless WantTabs, as in any dialog.
+class TCustomMemo : public TCustomEdit {
+    ZUNO_COMPONENT_CLASS(TCustomMemo, TCustomEdit)
+public:
+    explicit TCustomMemo(TComponent* owner);
+    // The text line by line; in the window the lines are joined by CR LF.
+    std::vector<std::wstring> Lines() const;
+    void SetLines(const std::vector<std::wstring>& lines);
+    bool WordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool v);
+    TScrollStyle ScrollBars() const { return scrollBars_; }
+    void SetScrollBars(TScrollStyle v);
+    bool WantReturns = true;
+    bool WantTabs = false;
+    void WndProc(TMessage& m) override;
+
+protected:
+    void CreateParams(TCreateParams& p) override;
+
+private:
+    bool wordWrap_ = true;
+    TScrollStyle scrollBars_ = TScrollStyle::ssNone;
+};
+
+class TMemo : public TCustomMemo {
+    ZUNO_COMPONENT_CLASS(TMemo, TCustomMemo)
+public:
+    explicit TMemo(TComponent* owner) : TCustomMemo(owner) {}
+};
+
 enum class TComboBoxStyle { csDropDown, csDropDownList, csSimple };
 
 class TCustomComboBox : public TWinControl {
