@@ -166,32 +166,37 @@ void OpenHumorContent(Recordset& rs, const Connection& db, std::int64_t id) {
 // EXISTS says that without building the join. "+b.ID" drops the column's
 // affinity so that the substr(ID, 1, 8) indexes apply. The keyword's '%' and '_'
 // stay wildcards, as they were when the keyword was pasted into the pattern.
+const char kTestSearchStatement[] =
+    "SELECT ID, BigQuestion FROM ("
+    " SELECT b.ID AS ID, b.BigQuestion AS BigQuestion, MIN(b.rowid) AS FirstRow FROM BigQuestion AS b"
+    " WHERE EXISTS (SELECT 1 FROM SmallQuestion AS s WHERE substr(s.ID, 1, 8) COLLATE NOCASE = +b.ID)"
+    " AND EXISTS (SELECT 1 FROM Optional AS o WHERE substr(o.ID, 1, 8) COLLATE NOCASE = +b.ID)"
+    " AND (b.BigQuestion LIKE '%' || ?1 || '%'"
+    "  OR EXISTS (SELECT 1 FROM SmallQuestion AS s WHERE substr(s.ID, 1, 8) COLLATE NOCASE = +b.ID"
+    "   AND s.SmallQuestion LIKE '%' || ?1 || '%')"
+    "  OR EXISTS (SELECT 1 FROM Optional AS o WHERE substr(o.ID, 1, 8) COLLATE NOCASE = +b.ID"
+    "   AND o.optional LIKE '%' || ?1 || '%'))"
+    " GROUP BY b.ID COLLATE NOCASE, b.BigQuestion COLLATE NOCASE)"
+    " ORDER BY FirstRow";
+
+const char kArticleSearchStatement[] =
+    "SELECT Id AS ID, Name FROM Article"
+    " WHERE Name LIKE '%' || ?1 || '%' OR Content LIKE '%' || ?1 || '%' ORDER BY rowid";
+
+const char kHumorSearchStatement[] =
+    "SELECT Id AS ID, Name FROM Humor"
+    " WHERE Name LIKE '%' || ?1 || '%' OR Content LIKE '%' || ?1 || '%' ORDER BY rowid";
+
 void OpenTestSearch(Recordset& rs, const Connection& db, std::string_view keyword) {
-    rs.Open(
-        "SELECT ID, BigQuestion FROM ("
-        " SELECT b.ID AS ID, b.BigQuestion AS BigQuestion, MIN(b.rowid) AS FirstRow FROM BigQuestion AS b"
-        " WHERE EXISTS (SELECT 1 FROM SmallQuestion AS s WHERE substr(s.ID, 1, 8) COLLATE NOCASE = +b.ID)"
-        " AND EXISTS (SELECT 1 FROM Optional AS o WHERE substr(o.ID, 1, 8) COLLATE NOCASE = +b.ID)"
-        " AND (b.BigQuestion LIKE '%' || ?1 || '%'"
-        "  OR EXISTS (SELECT 1 FROM SmallQuestion AS s WHERE substr(s.ID, 1, 8) COLLATE NOCASE = +b.ID"
-        "   AND s.SmallQuestion LIKE '%' || ?1 || '%')"
-        "  OR EXISTS (SELECT 1 FROM Optional AS o WHERE substr(o.ID, 1, 8) COLLATE NOCASE = +b.ID"
-        "   AND o.optional LIKE '%' || ?1 || '%'))"
-        " GROUP BY b.ID COLLATE NOCASE, b.BigQuestion COLLATE NOCASE)"
-        " ORDER BY FirstRow",
-        db, keyword);
+    rs.Open(kTestSearchStatement, db, keyword);
 }
 
 void OpenArticleSearch(Recordset& rs, const Connection& db, std::string_view keyword) {
-    rs.Open("SELECT Id AS ID, Name FROM Article"
-            " WHERE Name LIKE '%' || ?1 || '%' OR Content LIKE '%' || ?1 || '%' ORDER BY rowid",
-            db, keyword);
+    rs.Open(kArticleSearchStatement, db, keyword);
 }
 
 void OpenHumorSearch(Recordset& rs, const Connection& db, std::string_view keyword) {
-    rs.Open("SELECT Id AS ID, Name FROM Humor"
-            " WHERE Name LIKE '%' || ?1 || '%' OR Content LIKE '%' || ?1 || '%' ORDER BY rowid",
-            db, keyword);
+    rs.Open(kHumorSearchStatement, db, keyword);
 }
 
 std::int64_t ParseId(std::string_view text) {

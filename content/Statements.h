@@ -57,6 +57,11 @@ void OpenTestSearch(Recordset& rs, const Connection& db, std::string_view keywor
 // Texts whose title or body holds the keyword, in stored order.
 void OpenArticleSearch(Recordset& rs, const Connection& db, std::string_view keyword);  // ID, Name
 void OpenHumorSearch(Recordset& rs, const Connection& db, std::string_view keyword);    // ID, Name
+// The three search statements, the keyword bound as ?1: the benchmarks run the
+// very same texts in the sqlite3 tool.
+extern const char kTestSearchStatement[];
+extern const char kArticleSearchStatement[];
+extern const char kHumorSearchStatement[];
 
 // A content number written in decimal (a text's Id, a picture id), blanks around
 // it allowed. Throws ContentError for anything else, so that no such text can

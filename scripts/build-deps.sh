@@ -33,8 +33,15 @@ toolchain_file() {  # triple -> path of the project's toolchain file
   esac
 }
 
+# The program is single-threaded and opens its database read-only: no mutexes, and
+# pages read through a memory mapping (file reads are slow under Wine).
+sqlite_flags="-O2 -DSQLITE_THREADSAFE=0 -DSQLITE_OMIT_LOAD_EXTENSION -DSQLITE_DEFAULT_MEMSTATUS=0 \
+-DSQLITE_DEFAULT_MMAP_SIZE=268435456 -DSQLITE_OMIT_SHARED_CACHE"
+sqlite_key=$(printf '%s' "$sqlite_flags" | md5sum | cut -c1-8)
+
 build_sqlite() {
-  local triple=$1 prefix=$ZUNO_DEPS/$1 stamp=$ZUNO_DEPS/$1/.stamp-sqlite-$sqlite_ver-$mingw_ver
+  # The stamp names the flags too, so that a library built with other flags is rebuilt.
+  local triple=$1 prefix=$ZUNO_DEPS/$1 stamp=$ZUNO_DEPS/$1/.stamp-sqlite-$sqlite_ver-$mingw_ver-$sqlite_key
   [ -f "$stamp" ] && return 0
   log "building SQLite $sqlite_ver for $triple"
   local src; src=$(fetch_source sqlite3)
@@ -46,11 +53,13 @@ build_sqlite() {
     rm -rf "$amalg.build"
   fi
   local obj; obj=$(mktemp -d)
-  "$triple-gcc-posix" -O2 -DSQLITE_THREADSAFE=1 -DSQLITE_OMIT_LOAD_EXTENSION \
-    -DSQLITE_DEFAULT_MEMSTATUS=0 -c "$amalg/sqlite3.c" -o "$obj/sqlite3.o"
+  # shellcheck disable=SC2086
+  "$triple-gcc-posix" $sqlite_flags -c "$amalg/sqlite3.c" -o "$obj/sqlite3.o"
   mkdir -p "$prefix/lib" "$prefix/include"
-  "$triple-ar" rcs "$prefix/lib/libsqlite3.a" "$obj/sqlite3.o"
+  # Replaced in one step: other builds may be linking against the old one.
+  "$triple-ar" rcs "$prefix/lib/libsqlite3.a.new.$$" "$obj/sqlite3.o"
   cp "$amalg/sqlite3.h" "$prefix/include/"
+  mv -f "$prefix/lib/libsqlite3.a.new.$$" "$prefix/lib/libsqlite3.a"
   rm -rf "$obj"
   touch "$stamp"
 }

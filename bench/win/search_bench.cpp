@@ -27,9 +27,6 @@ namespace {
 
 constexpr int kRuns = 5;
 
-
-
-
 std::wstring DatabasePath() {
     wchar_t big[MAX_PATH * 4];
     if (GetEnvironmentVariableW(L"ZUNO_BENCH_DB", big, MAX_PATH * 4)) return big;
@@ -88,17 +85,18 @@ int wmain() {
         const wchar_t* kind;
         const wchar_t* keyword;
         const char* label;  // ASCII, so that any console shows it
+        const char* key;    // name in the RESULT lines
     };
     const Case cases[] = {
-        {L"心理测试", L"挑战", "tests,    common keyword"},
-        {L"心理测试", L"无此关键词", "tests,    keyword found nowhere"},
-        {L"心理测试", L"", "tests,    empty keyword (all)"},
-        {L"心理文章", L"挑战", "articles, common keyword"},
-        {L"心理文章", L"无此关键词", "articles, keyword found nowhere"},
-        {L"心理文章", L"", "articles, empty keyword (all)"},
-        {L"幽默文集", L"挑战", "humour,   common keyword"},
-        {L"幽默文集", L"无此关键词", "humour,   keyword found nowhere"},
-        {L"幽默文集", L"", "humour,   empty keyword (all)"},
+        {L"心理测试", L"挑战", "tests,    common keyword", "tests_common"},
+        {L"心理测试", L"无此关键词", "tests,    keyword found nowhere", "tests_nowhere"},
+        {L"心理测试", L"", "tests,    empty keyword (all)", "tests_all"},
+        {L"心理文章", L"挑战", "articles, common keyword", "articles_common"},
+        {L"心理文章", L"无此关键词", "articles, keyword found nowhere", "articles_nowhere"},
+        {L"心理文章", L"", "articles, empty keyword (all)", "articles_all"},
+        {L"幽默文集", L"挑战", "humour,   common keyword", "humour_common"},
+        {L"幽默文集", L"无此关键词", "humour,   keyword found nowhere", "humour_nowhere"},
+        {L"幽默文集", L"", "humour,   empty keyword (all)", "humour_all"},
     };
     std::printf("database: %s, median of %d runs after one warm-up\n", app::Narrow(db).c_str(), kRuns);
     for (const Case& c : cases) {
@@ -110,6 +108,8 @@ int wmain() {
         }
         std::printf("%-34s %6d rows  dialog %8.1f ms  statement alone %8.1f ms\n", c.label,
                     dialog->SearchList->Count(), Median(times), Median(statement));
+        std::printf("RESULT search_%s_ms %.2f\nRESULT search_dialog_%s_ms %.2f\n", c.key, Median(statement), c.key,
+                    Median(times));
     }
     app::adoconn.Close();
     return 0;
