@@ -1,13 +1,18 @@
-// Decoder and encoder throughput on skin-like packages of about 1 MB and 10 MB:
-// 24-bit bitmaps with magenta key areas, dithered gradients, flat faces and noisy
-// textures, plus
-// a definition text. Rates are of decompressed (archive) bytes; the counter
-// "ratio" is compressed size / archive size.
+// Decoder and encoder throughput on skin-like packages of about 1 MB and 10 MB
+// (24-bit bitmaps with magenta key areas, dithered gradients, flat faces and noisy
+// textures, plus a definition text) and on the shipped skins, beside the plain
+// classic decoder (PlainLzh.h). Rates are of decompressed (archive) bytes; the
+// counter "ratio" is compressed size / archive size.
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <random>
 #include <string>
+
+#include "bench/skin_package/PlainLzh.h"
 
 #include "skin/package/LzhEncoder.h"
 #include "skin/package/SkinReader.h"
@@ -115,6 +120,66 @@ void BM_Decode(benchmark::State& state) {
     state.counters["archive_MB"] = f.archive.size() / 1e6;
 }
 
+void BM_DecodePlain(benchmark::State& state) {
+    const Fixture& f = GetFixture(static_cast<size_t>(state.range(0)));
+    const std::span<const uint8_t> stream(f.package.data() + 4, f.package.size() - 4);
+    Bytes out;
+    for (auto _ : state) {
+        out = zuno::bench::PlainLzhUnpack(static_cast<int64_t>(f.archive.size()), stream);
+        benchmark::DoNotOptimize(out.data());
+    }
+    if (out != f.archive) state.SkipWithError("plain decoder differs");
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * f.archive.size()));
+}
+
+// The shipped skins, all packages of the host build's skins folder one after
+// the other; plain = 1 times the classic decoder instead of ours.
+std::vector<Bytes> ShippedSkins() {
+    static const std::vector<Bytes> skins = [] {
+        std::vector<Bytes> all;
+        for (const auto& entry : std::filesystem::directory_iterator(ZUNO_SHIPPED_SKINS)) {
+            if (entry.path().extension() != ".skn") continue;
+            std::ifstream in(entry.path(), std::ios::binary);
+            all.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        }
+        return all;
+    }();
+    return skins;
+}
+
+void BM_DecodeShippedSkins(benchmark::State& state) {
+    const bool plain = state.range(0) != 0;
+    const std::vector<Bytes> skins = ShippedSkins();
+    if (skins.empty()) {
+        state.SkipWithError("no skins in " ZUNO_SHIPPED_SKINS);
+        return;
+    }
+    size_t bytes = 0;
+    Bytes ours, classic;
+    for (auto _ : state) {
+        bytes = 0;
+        for (const Bytes& skn : skins) {
+            const int32_t count = static_cast<int32_t>(skn[0] | skn[1] << 8 | skn[2] << 16 | skn[3] << 24);
+            if (plain) {
+                classic = zuno::bench::PlainLzhUnpack(count, std::span<const uint8_t>(skn).subspan(4));
+                benchmark::DoNotOptimize(classic.data());
+            } else {
+                TSkinReader::Decompress(skn, ours);
+                benchmark::DoNotOptimize(ours.data());
+            }
+            bytes += static_cast<size_t>(count);
+        }
+    }
+    for (const Bytes& skn : skins) {
+        TSkinReader::Decompress(skn, ours);
+        const int32_t count = static_cast<int32_t>(skn[0] | skn[1] << 8 | skn[2] << 16 | skn[3] << 24);
+        if (ours != zuno::bench::PlainLzhUnpack(count, std::span<const uint8_t>(skn).subspan(4)))
+            state.SkipWithError("a shipped skin decodes differently from the plain decoder");
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes));
+    state.counters["skins"] = static_cast<double>(skins.size());
+}
+
 void BM_LoadAndExtractAll(benchmark::State& state) {
     const Fixture& f = GetFixture(static_cast<size_t>(state.range(0)));
     for (auto _ : state) {
@@ -140,6 +205,8 @@ void BM_Encode(benchmark::State& state) {
 }
 
 BENCHMARK(BM_Decode)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecodePlain)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecodeShippedSkins)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadAndExtractAll)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Encode)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 

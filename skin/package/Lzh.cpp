@@ -259,19 +259,7 @@ void TLZH::Unpack(int64_t count, const InputFn& input, const OutputFn& output) {
 }
 
 std::vector<uint8_t> TLZH::Unpack(int64_t count, std::span<const uint8_t> input) {
-    std::vector<uint8_t> out;
-    if (count > 0) out.reserve(static_cast<size_t>(count) + MaxMatch);
-    size_t pos = 0;
-    const InputFn in = [&](uint8_t* buffer, size_t n) {
-        n = std::min(n, input.size() - pos);
-        std::copy_n(input.data() + pos, n, buffer);
-        pos += n;
-        return n;
-    };
-    const OutputFn outFn = [&](const uint8_t* bytes, size_t n) { out.insert(out.end(), bytes, bytes + n); };
-    TLZH lzh;
-    lzh.Unpack(count, in, outFn);
-    return out;
+    return UnpackWhole(count, input);
 }
 
 }  // namespace zuno::skin

@@ -35,6 +35,10 @@ extern const std::array<uint8_t, 256> PositionLength;
 // costs at least 10 bits (1 for its symbol, 9 for its distance), so n compressed
 // bytes can yield at most 6 bytes per bit = 48 * n bytes.
 inline constexpr uint64_t MaxOutputPerInputByte = 48;
+
+// Decodes a whole in-memory stream exactly as TLZH::Unpack does, only faster
+// (LzhSpanDecoder.cpp).
+std::vector<uint8_t> UnpackWhole(int64_t count, std::span<const uint8_t> input);
 }  // namespace lzh
 
 // Adaptive Huffman model. Node positions 0..626; siblings always occupy an

@@ -1,0 +1,257 @@
+// LZHUF decoding of a package held whole in memory: the same model and the same
+// output as the step-by-step TLZH, but with a 64-bit bit buffer, the output written
+// straight into the result, and the path found going down the tree reused going up.
+#include "skin/package/Lzh.h"
+
+#include <cstring>
+#include <memory>
+
+namespace zuno::skin::lzh {
+namespace {
+
+// Bits most significant first; past the end of the input the stream reads as zeros.
+class BitReader {
+public:
+    explicit BitReader(std::span<const uint8_t> in) : p_(in.data()), end_(in.data() + in.size()) {}
+
+    // Tops the buffer up to at least 57 valid bits.
+    void Refill() {
+        if (end_ - p_ >= 8) {
+            uint64_t v;
+            std::memcpy(&v, p_, 8);
+            v = __builtin_bswap64(v);
+            // Bits below the valid ones repeat input bytes not yet consumed, so
+            // OR-ing them in again changes nothing.
+            buf_ |= v >> bits_;
+            p_ += (63 - bits_) >> 3;
+            bits_ |= 56;
+            return;
+        }
+        while (bits_ <= 56) {
+            const uint64_t b = p_ < end_ ? *p_++ : 0;
+            buf_ |= b << (56 - bits_);
+            bits_ += 8;
+        }
+    }
+    int Bit() {
+        if (bits_ == 0) Refill();
+        const int b = static_cast<int>(buf_ >> 63);
+        buf_ <<= 1;
+        --bits_;
+        return b;
+    }
+    // The next n bits (1..24) as a number.
+    unsigned Take(int n) {
+        if (bits_ < n) Refill();
+        const auto v = static_cast<unsigned>(buf_ >> (64 - n));
+        buf_ <<= n;
+        bits_ -= n;
+        return v;
+    }
+
+private:
+    const uint8_t* p_;
+    const uint8_t* end_;
+    uint64_t buf_ = 0;
+    int bits_ = 0;
+};
+
+// The adaptive model of TLZHTree in fixed arrays, Update taking the path recorded
+// by the walk down for as long as no swap has moved the node off it.
+class FastTree {
+public:
+    FastTree() {
+        for (int i = 0; i < SymbolCount; ++i) {
+            freq_[i] = 1;
+            son_[i] = static_cast<int16_t>(i + TreeSize);
+            parent_[i + TreeSize] = static_cast<int16_t>(i);
+        }
+        int i = 0;
+        for (int j = SymbolCount; j <= Root; ++j) {
+            freq_[j] = static_cast<uint16_t>(freq_[i] + freq_[i + 1]);
+            son_[j] = static_cast<int16_t>(i);
+            parent_[i] = parent_[i + 1] = static_cast<int16_t>(j);
+            i += 2;
+        }
+        freq_[TreeSize] = 0xFFFF;
+        parent_[Root] = 0;
+    }
+
+    int DecodeChar(BitReader& bits) {
+        int depth = 0;
+        int c = son_[Root];
+        while (c < TreeSize) {
+            c += bits.Bit();
+            path_[depth++] = static_cast<int16_t>(c);
+            c = son_[c];
+        }
+        Update(depth, c);
+        return c - TreeSize;
+    }
+
+private:
+    void Update(int depth, int leaf) {
+        if (freq_[Root] == MaxFreq) {
+            Reconst();
+            UpdateFrom(parent_[leaf]);  // the leaf has moved: no path to reuse
+            return;
+        }
+        // path_[m] is a child of path_[m - 1], path_[0] a child of the root. After
+        // a swap the node's new ancestors are followed by their parent links until
+        // they meet the recorded path again (nodes above a swap keep their links).
+        int m = depth - 1;
+        while (m >= 0) {
+            const int c = path_[m];
+            const uint16_t k = static_cast<uint16_t>(freq_[c] + 1);
+            freq_[c] = k;
+            --m;
+            if (k <= freq_[c + 1]) continue;
+            int up = parent_[Swap(c, k)];
+            for (; m >= 0 && up != path_[m]; --m) {
+                if (up == 0) return;  // the root has been counted
+                up = CountUp(up);
+            }
+            if (m < 0) {
+                if (up != 0) UpdateFrom(up);
+                return;
+            }
+        }
+        ++freq_[Root];
+    }
+
+    // One step of TLZHTree::Update: counts node c up, swaps it if needed and
+    // returns the parent of where it ends.
+    int CountUp(int c) {
+        const uint16_t k = static_cast<uint16_t>(freq_[c] + 1);
+        freq_[c] = k;
+        if (k > freq_[c + 1]) c = Swap(c, k);
+        return parent_[c];
+    }
+
+    // TLZHTree::Update's loop from node c up, following the parent links.
+    void UpdateFrom(int c) {
+        do {
+            c = CountUp(c);
+        } while (c != 0);
+    }
+
+    // Moves node c (already counted up to k) behind the last node of lower
+    // frequency; returns its new position.
+    int Swap(int c, uint16_t k) {
+        const int l = LastBelow(c + 1, k);
+        freq_[c] = freq_[l];
+        freq_[l] = k;
+        const int i = son_[c];
+        parent_[i] = static_cast<int16_t>(l);
+        if (i < TreeSize) parent_[i + 1] = static_cast<int16_t>(l);
+        const int j = son_[l];
+        son_[l] = static_cast<int16_t>(i);
+        parent_[j] = static_cast<int16_t>(c);
+        if (j < TreeSize) parent_[j + 1] = static_cast<int16_t>(c);
+        son_[c] = static_cast<int16_t>(j);
+        return l;
+    }
+
+    // The last position from `from` on whose frequency is below k; freq_[from]
+    // is. Rarely used symbols share a frequency over long runs of positions, so
+    // the run's end is found by doubling steps and then halving them instead of
+    // one position at a time. The sentinel at 627 is never below k.
+    int LastBelow(int from, uint16_t k) const {
+        int low = from, step = 1;
+        while (low + step < TreeSize && freq_[low + step] < k) {
+            low += step;
+            step *= 2;
+        }
+        // freq_[low] < k; the first position at or above k lies in (low, low + step].
+        for (step /= 2; step > 0; step /= 2) {
+            if (low + step < TreeSize && freq_[low + step] < k) low += step;
+        }
+        return low;
+    }
+
+    void Reconst() {
+        int j = 0;
+        for (int i = 0; i < TreeSize; ++i) {
+            if (son_[i] >= TreeSize) {
+                freq_[j] = static_cast<uint16_t>((freq_[i] + 1) / 2);
+                son_[j] = son_[i];
+                ++j;
+            }
+        }
+        int i = 0;
+        for (j = SymbolCount; j < TreeSize; ++j) {
+            const uint16_t f = static_cast<uint16_t>(freq_[i] + freq_[i + 1]);
+            int k = j - 1;
+            while (f < freq_[k]) --k;
+            ++k;
+            std::memmove(&freq_[k + 1], &freq_[k], sizeof freq_[0] * static_cast<size_t>(j - k));
+            std::memmove(&son_[k + 1], &son_[k], sizeof son_[0] * static_cast<size_t>(j - k));
+            freq_[k] = f;
+            son_[k] = static_cast<int16_t>(i);
+            i += 2;
+        }
+        for (i = 0; i < TreeSize; ++i) {
+            const int k = son_[i];
+            parent_[k] = static_cast<int16_t>(i);
+            if (k < TreeSize) parent_[k + 1] = static_cast<int16_t>(i);
+        }
+    }
+
+    uint16_t freq_[TreeSize + 1];
+    int16_t parent_[TreeSize + SymbolCount];
+    int16_t son_[TreeSize];
+    int16_t path_[TreeSize];  // a path is never longer than the tree has nodes
+};
+
+int DecodePosition(BitReader& bits) {
+    // The first byte gives the upper six bits and how many bits the code has in
+    // all (8 + PositionLength - 2); the last six of those are the lower six bits.
+    const unsigned first = bits.Take(8);
+    const int more = PositionLength[first] - 2;
+    const unsigned code = (first << more) | bits.Take(more);
+    return static_cast<int>((unsigned{PositionCode[first]} << 6) | (code & 0x3F));
+}
+
+}  // namespace
+
+std::vector<uint8_t> UnpackWhole(int64_t count, std::span<const uint8_t> input) {
+    std::vector<uint8_t> out;
+    if (count <= 0) return out;
+    // The ring's initial content as it would be read back at distances before the
+    // first output byte: 60 never-written (zero) positions, then 4036 spaces.
+    // Behind the output, room for a final match and the piece it overshoots by.
+    constexpr size_t kBefore = WindowSize;
+    out.resize(kBefore + static_cast<size_t>(count) + MaxMatch + 64);
+    std::memset(out.data() + MaxMatch, ' ', FirstRingPosition);
+    uint8_t* const start = out.data() + kBefore;
+    uint8_t* o = start;
+    uint8_t* const stop = start + count;
+    BitReader bits(input);
+    auto tree = std::make_unique<FastTree>();
+    while (o < stop) {
+        const int c = tree->DecodeChar(bits);
+        if (c < 256) {
+            *o++ = static_cast<uint8_t>(c);
+            continue;
+        }
+        const int distance = DecodePosition(bits) + 1;
+        const int length = c - 255 + Threshold;
+        const uint8_t* from = o - distance;
+        if (distance >= 16) {
+            // In 16-byte pieces, each read from bytes already written; bytes past
+            // `length` are overwritten by what comes next.
+            for (int k = 0; k < length; k += 16) std::memcpy(o + k, from + k, 16);
+        } else if (distance == 1) {
+            std::memset(o, *from, static_cast<size_t>(length));
+        } else {
+            for (int k = 0; k < length; ++k) o[k] = from[k];  // overlapping: repeats the run
+        }
+        o += length;
+    }
+    const size_t produced = static_cast<size_t>(o - start);
+    std::memmove(out.data(), start, produced);
+    out.resize(produced);
+    return out;
+}
+
+}  // namespace zuno::skin::lzh
