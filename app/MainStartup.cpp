@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "app/ProfileFile.h"
 #include "app/SplashForm.h"
+#include "app/StartupTrace.h"
 #include "app/core/Settings.h"
 #include "content/ConnectionString.h"
 #include "content/Recordset.h"
@@ -59,10 +60,12 @@ void TForm1::FormCreate() {
     ProfileFile ini(inipath);
 
     ChooseSkinAtStartup(ini);
+    TraceStep("  settings file, skin choice");
 
     content::Recordset rs1, rs2, rs3;
     adoconn.Open(content::DataSourceOf(content::BuildConnectionString(Narrow(exepath))));
     ADOQuery1ConnectionString = content::BuildConnectionString(Narrow(exepath));
+    TraceStep("  database opened");
 
     const ContentMaxima maxima = ReadContentMaxima(rs1);
     const StartupSettings settings = ReadStartupSettings(ini, maxima);
@@ -71,16 +74,21 @@ void TForm1::FormCreate() {
     LibThreshold = settings.testThreshold;
     ArtThreshold = settings.articleThreshold;
     HumorThreshold = settings.humorThreshold;
+    TraceStep("  highest numbers, New counters");
 
     BuildTestCatalogue(rs1, rs2, rs3);
+    TraceStep("  test catalogue");
     BuildTextCatalogue(false, rs1, rs2, rs3);
+    TraceStep("  article catalogue");
     BuildTextCatalogue(true, rs1, rs2, rs3);
+    TraceStep("  humour catalogue");
 
     if (flash) flash->SetProgress(L"加载软件信息", true);
     content::OpenSoftInfo(rs1, adoconn);
     rs1.Move(11);
     softversion = rs1.Fields("information").AsText();
     rs1.Close();
+    TraceStep("  software information");
 }
 
 }  // namespace zuno::app

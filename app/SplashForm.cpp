@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "runner/JpegDecoder.h"
 
 namespace zuno::app {
@@ -52,15 +54,20 @@ Tflash::Tflash(TComponent* owner) : TForm(owner, L"flash") {
     Label1->SetCaption(L"正在初始化程序");
 }
 
+bool Tflash::ProgressDue() const { return GetTickCount64() - lastPaint_ >= gap_; }
+
 void Tflash::SetProgress(const std::wstring& text, bool force) {
     // Painted here, since the message loop is not running yet. A catalogue of
     // thousands of entries changes the text far faster than a screen refreshes, so
     // texts that would never be seen are skipped: at most one per display frame.
-    const ULONGLONG now = GetTickCount64();
-    if (!force && now - lastPaint_ < kFrameMs) return;
-    lastPaint_ = now;
+    // Where a paint is slow (a busy display server), the next one waits four times
+    // as long as it took, so that painting stays a small part of start-up.
+    const ULONGLONG start = GetTickCount64();
+    if (!force && start - lastPaint_ < gap_) return;
     Label1->SetCaption(text);
     if (HWND h = HandleIfAllocated()) UpdateWindow(h);
+    lastPaint_ = GetTickCount64();
+    gap_ = std::max<ULONGLONG>(kFrameMs, 4 * (lastPaint_ - start));
 }
 
 }  // namespace zuno::app

@@ -17,10 +17,13 @@ public:
     forms::TLabel* Label1;
     // Shows a progress text; `force` paints it even right after another one.
     void SetProgress(const std::wstring& text, bool force = false);
+    // Whether SetProgress would paint a text now (callers skip building one).
+    bool ProgressDue() const;
 
 private:
     static constexpr unsigned long long kFrameMs = 16;
-    unsigned long long lastPaint_ = 0;  // GetTickCount64 of the last paint
+    unsigned long long lastPaint_ = 0;    // GetTickCount64 when the last paint ended
+    unsigned long long gap_ = kFrameMs;   // least time from one paint to the next
 };
 
 }  // namespace zuno::app

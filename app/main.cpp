@@ -7,6 +7,7 @@
 #include "app/MainModule.h"
 #include "app/MainWindow.h"
 #include "app/SplashForm.h"
+#include "app/StartupTrace.h"
 #include "app/core/Settings.h"
 #include "forms/Application.h"
 #include "forms/Errors.h"
@@ -24,22 +25,29 @@ constexpr wchar_t kVersionTooOld[] =
 
 int RunProgram() {
     forms::TApplication application;
+    app::TraceStep("application object");
 
     app::flash = new app::Tflash(&application);
     app::flash->ShowForm();
     app::flash->Repaint();
+    app::TraceStep("splash shown");
 
     application.Title = L"心理测试Mobix4.3";
 
     app::Form1 = application.CreateForm<app::TForm1>();
+    app::TraceStep("main window object");
     app::Form1->DoCreate();
+    app::TraceStep("FormCreate");
     app::Form1->ShowForm();
     app::Form1->Repaint();
+    app::TraceStep("main window shown");
 
     delete app::flash;
     app::flash = nullptr;
 
+    app::TraceStep("splash freed");
     tools::msg = application.CreateForm<tools::Tmsg>();
+    app::TraceStep("message box");
 
     // An unreadable version ends the program after the error box.
     try {
@@ -51,6 +59,8 @@ int RunProgram() {
 
     search::SearchLib = application.CreateForm<search::TSearchLib>();
     tools::aboutzuno = application.CreateForm<tools::Taboutzuno>();
+    app::TraceStep("search dialog and about box");
+    app::WriteStartupTrace();
 
     application.Run();
     // However the program ends (Esc included), nothing written to the log is lost.
@@ -62,7 +72,9 @@ int RunProgram() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    app::TraceStep("process started");
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
+    app::TraceStep("common controls");
     return RunProgram();
 }

@@ -253,6 +253,9 @@ void TForm::WndProc(TMessage& m) {
     case WM_MEASUREITEM:
         if (MenuDrawing(m)) return;
         break;
+    case WM_INITMENUPOPUP:
+        TMenuItem::FillDeferredSubmenu(reinterpret_cast<HMENU>(m.WParam));
+        break;
     case WM_CLOSE: {
         TCloseAction action = (Application() && Application()->MainForm() == this) ? TCloseAction::caFree
                                                                                     : TCloseAction::caHide;

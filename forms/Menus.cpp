@@ -21,6 +21,7 @@ constexpr UINT kEndCommand = 0xF000;
 struct CommandPool {
     std::unordered_map<UINT, TMenuItem*> items;  // ids in use
     std::unordered_set<const TMenuItem*> live;
+    std::unordered_map<HMENU, TMenuItem*> deferred;  // submenus not yet filled
     UINT next = kFirstCommand;
 
     UINT Take(TMenuItem* item) {
@@ -114,6 +115,7 @@ TMenuItem::~TMenuItem() {
     if (parent_) parent_->Remove(this);
     for (TMenuItem* child : items_) child->parent_ = nullptr;
     items_.clear();
+    if (deferred_) Pool().deferred.erase(handle_);
     if (handle_) {
         // Detach the sub-items' popups first: DestroyMenu would take them along.
         while (GetMenuItemCount(handle_) > 0) RemoveMenu(handle_, 0, MF_BYPOSITION);
@@ -130,6 +132,31 @@ TMenuItem* TMenuItem::FindByCommand(UINT command) {
 TMenuItem* TMenuItem::FromItemData(ULONG_PTR data) {
     auto* item = reinterpret_cast<TMenuItem*>(data);
     return Pool().live.count(item) ? item : nullptr;
+}
+
+void TMenuItem::DeferSubmenu() {
+    if (deferred_ || rootOf_) return;
+    MenuHandleForChildren();
+    while (GetMenuItemCount(handle_) > 0) RemoveMenu(handle_, 0, MF_BYPOSITION);
+    deferred_ = true;
+    Pool().deferred[handle_] = this;
+}
+
+void TMenuItem::FillDeferredSubmenu(HMENU menu) {
+    auto it = Pool().deferred.find(menu);
+    if (it == Pool().deferred.end()) return;
+    TMenuItem* self = it->second;
+    Pool().deferred.erase(it);
+    self->deferred_ = false;
+    // Appended in order: no position to search for per item.
+    UINT pos = 0;
+    for (const TMenuItem* item : self->items_) {
+        if (!item->visible_) continue;
+        MENUITEMINFOW info;
+        std::wstring text;
+        item->FillItemInfo(info, text);
+        InsertMenuItemW(menu, pos++, TRUE, &info);
+    }
 }
 
 TMenu* TMenuItem::GetParentMenu() const {
@@ -185,7 +212,7 @@ void TMenuItem::FillItemInfo(MENUITEMINFOW& info, std::wstring& text) const {
 }
 
 void TMenuItem::InsertNative() {
-    if (!parent_ || !visible_) return;
+    if (!parent_ || !visible_ || parent_->deferred_) return;
     MENUITEMINFOW info;
     std::wstring text;
     FillItemInfo(info, text);
@@ -193,12 +220,12 @@ void TMenuItem::InsertNative() {
 }
 
 void TMenuItem::RemoveNative() {
-    if (!parent_ || !visible_ || !parent_->handle_) return;
+    if (!parent_ || !visible_ || !parent_->handle_ || parent_->deferred_) return;
     RemoveMenu(parent_->handle_, static_cast<UINT>(NativePosition()), MF_BYPOSITION);
 }
 
 void TMenuItem::UpdateNative() {
-    if (!parent_ || !visible_ || !parent_->handle_) return;
+    if (!parent_ || !visible_ || !parent_->handle_ || parent_->deferred_) return;
     MENUITEMINFOW info;
     std::wstring text;
     FillItemInfo(info, text);

@@ -1,6 +1,7 @@
 // Menus of the form layer: TMenuItem (caption, state, shortcut, image, command id,
 // sub-items, click and owner-draw events), TMainMenu and TPopupMenu. Each item with
-// sub-items owns a native popup menu that follows every change at once.
+// sub-items owns a native popup menu that follows every change at once (a deferred
+// one from the moment it is first opened).
 #pragma once
 
 #include <windows.h>
@@ -110,6 +111,15 @@ public:
     static TMenuItem* FindByCommand(UINT command);
     static TMenuItem* FromItemData(ULONG_PTR data);
 
+    // For submenus of thousands of entries: their native entries are made all at
+    // once when the submenu is first opened (WM_INITMENUPOPUP reaches the owner
+    // window, which calls FillDeferredSubmenu) instead of one by one as items are
+    // inserted. The items, their order, ids and handles are the same either way.
+    void DeferSubmenu();
+    // Makes the native entries of `menu` if it is a deferred submenu not yet filled.
+    static void FillDeferredSubmenu(HMENU menu);
+    bool SubmenuDeferred() const { return deferred_; }
+
     // Internal: the native menu that shows this item, and refreshing its entry.
     void AttachTo(TMenuItem* parent);
     HMENU MenuHandleForChildren();
@@ -131,6 +141,7 @@ private:
     HMENU handle_ = nullptr;    // owned: the popup of the sub-items (or the root's menu)
     TMenuItem* parent_ = nullptr;
     TMenu* rootOf_ = nullptr;   // set on the root item of a TMenu
+    bool deferred_ = false;     // sub-items not yet entered into handle_
     std::vector<TMenuItem*> items_;  // components of their owner; listed here, not owned
 };
 

@@ -43,6 +43,8 @@ void TForm1::BuildTextCatalogue(bool humor, content::Recordset& classes, content
             auto* subItem = new TMenuItem(classItem);
             subItem->SetCaption(Widen(subclasses.Fields("SubClass").AsText()));
             classItem->Insert(0, subItem);
+            // Native entries for thousands of items wait until the submenu opens.
+            subItem->DeferSubmenu();
             cat.openTexts(texts, adoconn, typeName);
             while (!texts.Eof() && !texts.Bof()) {
                 const int id = texts.Fields("Id").AsInteger();

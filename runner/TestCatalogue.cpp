@@ -13,7 +13,7 @@ namespace zuno::app {
 using namespace forms;
 
 void TForm1::ShowLoadingProgress(const std::string& title) {
-    if (flash) flash->SetProgress(Widen(runner::LoadingCaption(title)));
+    if (flash && flash->ProgressDue()) flash->SetProgress(Widen(runner::LoadingCaption(title)));
 }
 
 void TForm1::BuildTestCatalogue(content::Recordset& classes, content::Recordset& subclasses,
@@ -29,6 +29,8 @@ void TForm1::BuildTestCatalogue(content::Recordset& classes, content::Recordset&
             auto* subItem = new TMenuItem(classItem);
             subItem->SetCaption(Widen(subclasses.Fields("SubClass").AsText()));
             classItem->Insert(0, subItem);
+            // Native entries for thousands of items wait until the submenu opens.
+            subItem->DeferSubmenu();
             content::OpenTestsOfKind(tests, adoconn, typeName);
             while (!tests.Eof() && !tests.Bof()) {
                 const int recId = tests.Fields("RecId").AsInteger();

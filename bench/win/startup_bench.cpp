@@ -1,7 +1,10 @@
 // Start-up time of zuno.exe: from process creation to the main window shown, with the
 // sample database and with a large one (ZUNO_BENCH_DB), beside a bare Win32 window
-// started the same way in the same run. Prints the median of several runs.
+// started the same way in the same run, the three taking turns in every round so
+// that a change in the machine's load hits them alike. Prints the median of several
+// runs and the peak working set, and "RESULT name value" lines for perf-report.sh.
 #include <windows.h>
+#include <psapi.h>
 
 #include "bench/win/BenchUtil.h"
 
@@ -35,33 +38,44 @@ BOOL CALLBACK Match(HWND h, LPARAM lp) {
     return TRUE;
 }
 
-// Milliseconds until a visible window of the class appears; the process is then ended.
-double TimeToWindow(const std::wstring& folder, const std::wstring& exe, const wchar_t* cls) {
+struct Run {
+    double ms = -1;
+    double peakMiB = 0;  // peak working set when the window showed
+};
+
+// Time until a visible window of the class appears; the process is then ended.
+Run TimeToWindow(const std::wstring& folder, const std::wstring& exe, const wchar_t* cls) {
     STARTUPINFOW si{sizeof si};
     PROCESS_INFORMATION pi{};
     std::wstring cmd = L"\"" + folder + exe + L"\"";
     const auto start = std::chrono::steady_clock::now();
     if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &pi))
-        return -1;
+        return {};
     Search s{pi.dwProcessId, cls, nullptr};
     while (!s.found && std::chrono::steady_clock::now() - start < std::chrono::seconds(60)) {
         EnumWindows(Match, reinterpret_cast<LPARAM>(&s));
         if (!s.found) Sleep(2);
     }
-    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    Run run;
+    run.ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    PROCESS_MEMORY_COUNTERS memory{sizeof memory};
+    if (GetProcessMemoryInfo(pi.hProcess, &memory, sizeof memory))
+        run.peakMiB = static_cast<double>(memory.PeakWorkingSetSize) / (1024.0 * 1024.0);
     if (s.found) PostMessageW(s.found, WM_KEYDOWN, VK_ESCAPE, 0);
     if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
-    return s.found ? ms : -1;
+    if (!s.found) run.ms = -1;
+    return run;
 }
 
-
-double Measure(const std::wstring& folder, const std::wstring& exe, const wchar_t* cls, int runs) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) times.push_back(TimeToWindow(folder, exe, cls));
-    return Median(times);
-}
+struct Subject {
+    const char* key;    // name in the RESULT lines
+    const char* label;
+    std::wstring folder, exe;
+    const wchar_t* cls;
+    std::vector<double> times, peaks;
+};
 
 // A folder with zuno.exe and the given database as test.dll, so settings stay apart.
 std::wstring Stage(const std::wstring& name, const std::wstring& database) {
@@ -80,20 +94,32 @@ std::wstring Stage(const std::wstring& name, const std::wstring& database) {
 int wmain() {
     const int runs = 7;
     const std::wstring here = Folder();
-    const double bare = Measure(here, L"bare_window.exe", L"TBareWindow", runs);
-    std::printf("bare Win32 window:           %8.1f ms\n", bare);
-    const std::wstring sample = Stage(L"zuno-bench-sample", here + L"test.dll");
-    TimeToWindow(sample, L"zuno.exe", L"TForm1");  // first run writes zuno.ini
-    const double small = Measure(sample, L"zuno.exe", L"TForm1", runs);
-    std::printf("zuno.exe, sample database:   %8.1f ms  (%.2f x bare)\n", small, small / bare);
+    std::vector<Subject> subjects;
+    subjects.push_back({"bare", "bare Win32 window", here, L"bare_window.exe", L"TBareWindow", {}, {}});
+    subjects.push_back({"sample", "zuno.exe, sample database", Stage(L"zuno-bench-sample", here + L"test.dll"),
+                        L"zuno.exe", L"TForm1", {}, {}});
     wchar_t big[MAX_PATH * 4];
     if (GetEnvironmentVariableW(L"ZUNO_BENCH_DB", big, MAX_PATH * 4)) {
-        const std::wstring folder = Stage(L"zuno-bench-large", big);
-        TimeToWindow(folder, L"zuno.exe", L"TForm1");
-        const double large = Measure(folder, L"zuno.exe", L"TForm1", runs);
-        std::printf("zuno.exe, large database:    %8.1f ms  (%.2f x bare)\n", large, large / bare);
+        subjects.push_back({"large", "zuno.exe, large database", Stage(L"zuno-bench-large", big), L"zuno.exe",
+                            L"TForm1", {}, {}});
     } else {
         std::printf("set ZUNO_BENCH_DB to a large content database to time it too\n");
+    }
+    for (Subject& s : subjects) TimeToWindow(s.folder, s.exe, s.cls);  // warm-up; writes zuno.ini
+    for (int i = 0; i < runs; ++i) {
+        for (Subject& s : subjects) {
+            const Run run = TimeToWindow(s.folder, s.exe, s.cls);
+            s.times.push_back(run.ms);
+            s.peaks.push_back(run.peakMiB);
+        }
+    }
+    const double bare = Median(subjects.front().times);
+    for (const Subject& s : subjects) {
+        const double ms = Median(s.times);
+        std::printf("%-28s %8.1f ms  (%.2f x bare)  peak working set %6.1f MiB\n", s.label, ms, ms / bare,
+                    Median(s.peaks));
+        std::printf("RESULT startup_%s_ms %.1f\nRESULT startup_%s_peak_mib %.1f\n", s.key, ms, s.key,
+                    Median(s.peaks));
     }
     return 0;
 }

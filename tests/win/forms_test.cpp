@@ -142,6 +142,50 @@ TEST_F(FormsTest, MenuCommandIdsWrapBelowSystemCommandsAndSkipLiveOnes) {
     EXPECT_LT(*ids.rbegin(), 0xF000u);
 }
 
+TEST_F(FormsTest, DeferredSubmenuIsFilledWhenFirstOpened) {
+    auto* form = app->CreateForm<TForm>(L"DeferProbe");
+    auto* menu = new TMainMenu(form);
+    auto* top = new TMenuItem(form);
+    top->SetCaption(L"选择问题");
+    menu->Items()->Add(top);
+    auto* sub = new TMenuItem(top);
+    sub->SetCaption(L"类");
+    top->Add(sub);
+    sub->DeferSubmenu();
+    int clicks = 0;
+    for (const wchar_t* c : {L"A", L"B", L"C", L"D"}) {
+        auto* item = new TMenuItem(top);
+        item->SetCaption(c);
+        item->OnClick = [&](TMenuItem*) { ++clicks; };
+        sub->Insert(0, item);
+    }
+    sub->Items(1)->SetVisible(false);  // C
+    sub->Items(2)->SetChecked(true);   // B
+    form->SetMenu(menu);
+    form->ShowForm();
+    HMENU native = sub->Handle();
+    ASSERT_TRUE(native);
+    EXPECT_EQ(GetMenuItemCount(native), 0) << "nothing entered before the submenu opens";
+    EXPECT_EQ(menu->FindItem(reinterpret_cast<UINT_PTR>(native), TMenu::TFindItemKind::fkHandle), sub);
+    SendMessageW(form->Handle(), WM_COMMAND, sub->Items(0)->Command(), 0);
+    EXPECT_EQ(clicks, 1) << "items answer their commands before the submenu was opened";
+
+    SendMessageW(form->Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(native), 1);
+    ASSERT_EQ(GetMenuItemCount(native), 3);
+    EXPECT_EQ(MenuString(native, 0), L"D");
+    EXPECT_EQ(MenuString(native, 1), L"B");
+    EXPECT_EQ(MenuString(native, 2), L"A");
+    MENUITEMINFOW info{sizeof info, MIIM_STATE | MIIM_ID};
+    GetMenuItemInfoW(native, 1, TRUE, &info);
+    EXPECT_TRUE(info.fState & MFS_CHECKED);
+    EXPECT_EQ(TMenuItem::FindByCommand(info.wID), sub->Items(2));
+
+    SendMessageW(form->Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(native), 1);
+    EXPECT_EQ(GetMenuItemCount(native), 3) << "filled once";
+    sub->Items(3)->SetCaption(L"A2");  // from now on every change is mirrored at once
+    EXPECT_EQ(MenuString(native, 2), L"A2");
+}
+
 TEST_F(FormsTest, ShortCutTextForms) {
     EXPECT_EQ(ShortCutToText(scCtrl | 'C'), L"Ctrl+C");
     EXPECT_EQ(ShortCutToText(VK_F3), L"F3");
