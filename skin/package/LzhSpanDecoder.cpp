@@ -3,7 +3,9 @@
 // straight into the result, and the path found going down the tree reused going up.
 #include "skin/package/Lzh.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <memory>
 
 namespace zuno::skin::lzh {
@@ -73,7 +75,7 @@ public:
             parent_[i] = parent_[i + 1] = static_cast<int16_t>(j);
             i += 2;
         }
-        freq_[TreeSize] = 0xFFFF;
+        std::fill(std::begin(freq_) + TreeSize, std::end(freq_), uint16_t{0xFFFF});
         parent_[Root] = 0;
     }
 
@@ -96,24 +98,18 @@ private:
             UpdateFrom(parent_[leaf]);  // the leaf has moved: no path to reuse
             return;
         }
-        // path_[m] is a child of path_[m - 1], path_[0] a child of the root. After
-        // a swap the node's new ancestors are followed by their parent links until
-        // they meet the recorded path again (nodes above a swap keep their links).
-        int m = depth - 1;
-        while (m >= 0) {
+        // path_[m] is a child of path_[m - 1], path_[0] a child of the root. A
+        // swap that leaves the node under the same parent keeps the path good.
+        for (int m = depth - 1; m >= 0; --m) {
             const int c = path_[m];
             const uint16_t k = static_cast<uint16_t>(freq_[c] + 1);
             freq_[c] = k;
-            --m;
-            if (k <= freq_[c + 1]) continue;
-            int up = parent_[Swap(c, k)];
-            for (; m >= 0 && up != path_[m]; --m) {
-                if (up == 0) return;  // the root has been counted
-                up = CountUp(up);
-            }
-            if (m < 0) {
-                if (up != 0) UpdateFrom(up);
-                return;
+            if (k > freq_[c + 1]) {
+                const int up = parent_[Swap(c, k)];
+                if (up != (m > 0 ? path_[m - 1] : Root)) {
+                    if (up != 0) UpdateFrom(up);
+                    return;
+                }
             }
         }
         ++freq_[Root];
@@ -138,7 +134,15 @@ private:
     // Moves node c (already counted up to k) behind the last node of lower
     // frequency; returns its new position.
     int Swap(int c, uint16_t k) {
-        const int l = LastBelow(c + 1, k);
+        // Since Freq is sorted, the positions below k after c form a run; it is
+        // measured eight at a time, without a branch per position.
+        int l = c;
+        for (;;) {
+            int below = 0;
+            for (int j = 1; j <= 8; ++j) below += freq_[l + j] < k;
+            l += below;
+            if (below < 8) break;
+        }
         freq_[c] = freq_[l];
         freq_[l] = k;
         const int i = son_[c];
@@ -150,23 +154,6 @@ private:
         if (j < TreeSize) parent_[j + 1] = static_cast<int16_t>(c);
         son_[c] = static_cast<int16_t>(j);
         return l;
-    }
-
-    // The last position from `from` on whose frequency is below k; freq_[from]
-    // is. Rarely used symbols share a frequency over long runs of positions, so
-    // the run's end is found by doubling steps and then halving them instead of
-    // one position at a time. The sentinel at 627 is never below k.
-    int LastBelow(int from, uint16_t k) const {
-        int low = from, step = 1;
-        while (low + step < TreeSize && freq_[low + step] < k) {
-            low += step;
-            step *= 2;
-        }
-        // freq_[low] < k; the first position at or above k lies in (low, low + step].
-        for (step /= 2; step > 0; step /= 2) {
-            if (low + step < TreeSize && freq_[low + step] < k) low += step;
-        }
-        return low;
     }
 
     void Reconst() {
@@ -197,7 +184,7 @@ private:
         }
     }
 
-    uint16_t freq_[TreeSize + 1];
+    uint16_t freq_[TreeSize + 1 + 8];  // sentinels at 627 and after, for Swap's look-ahead
     int16_t parent_[TreeSize + SymbolCount];
     int16_t son_[TreeSize];
     int16_t path_[TreeSize];  // a path is never longer than the tree has nodes
@@ -238,9 +225,11 @@ std::vector<uint8_t> UnpackWhole(int64_t count, std::span<const uint8_t> input) 
         const int length = c - 255 + Threshold;
         const uint8_t* from = o - distance;
         if (distance >= 16) {
-            // In 16-byte pieces, each read from bytes already written; bytes past
-            // `length` are overwritten by what comes next.
+            // In pieces no longer than the distance, so each reads bytes already
+            // written; bytes past `length` are overwritten by what comes next.
             for (int k = 0; k < length; k += 16) std::memcpy(o + k, from + k, 16);
+        } else if (distance >= 8) {
+            for (int k = 0; k < length; k += 8) std::memcpy(o + k, from + k, 8);
         } else if (distance == 1) {
             std::memset(o, *from, static_cast<size_t>(length));
         } else {
