@@ -48,10 +48,11 @@ row() {  # measure ours anchor target direction(ours/anchor or anchor/ours)
 
 # --- LZH decoding, natively: ours against the plain classic decoder (CPU time) ---
 log "skin package decoding ($runs runs each)"
-csv=$work/lzh.csv
+out=$work/lzh.txt
 build/host/bin/bench_skin_package --benchmark_filter='BM_Decode' --benchmark_repetitions=$runs \
-  --benchmark_report_aggregates_only=true --benchmark_format=csv 2>/dev/null >"$csv"
-lzh() { awk -F, -v n="\"$1_median\"" '$1 == n { printf "%.2f", $4 }' "$csv"; }
+  --benchmark_report_aggregates_only=true --benchmark_color=false 2>/dev/null >"$out"
+# Console lines: name, real time, unit, CPU time, unit, ...
+lzh() { awk -v n="$1_median" '$1 == n { printf "%.2f", $4 }' "$out"; }
 row "LZH decode, shipped skins (ms)" "$(lzh BM_DecodeShippedSkins/0)" "$(lzh BM_DecodeShippedSkins/1)" ">= 1.50" anchor/ours
 row "LZH decode, 1 MB package (ms)" "$(lzh BM_Decode/1)" "$(lzh BM_DecodePlain/1)" ">= 1.50" anchor/ours
 row "LZH decode, 10 MB package (ms)" "$(lzh BM_Decode/10)" "$(lzh BM_DecodePlain/10)" ">= 1.50" anchor/ours
