@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "app/MainModule.h"
+#include "winutil/WideText.h"
 #include "forms/Application.h"
 #include "forms/Errors.h"
 #include "search/SearchLib_Unt.h"
@@ -46,15 +47,28 @@ TForm1::TForm1(TComponent* owner) : TForm(owner, L"Form1") {
     FontDialog1->Name = L"FontDialog1";
     FontDialog1->Options = CF_ANSIONLY | CF_TTONLY | CF_NOVECTORFONTS | CF_EFFECTS | CF_APPLY;
     FontDialog1->OnApply = [this](TComponent*, HWND) { FontDialog1Apply(); };
-    SkinData = new TSkinDataComponent(this);
-    Guarded([this] { SkinData->LoadStoredSkin(); });
+    CreateSkinData();
     CreateMenu();
     SetClientSize(636, 408);
+    // The stored properties are all read: the skin data hands over to the manager.
+    Guarded([this] { SkinData->Loaded(); });
 
     OnCreate = [this](TComponent*) { FormCreate(); };
     OnShow = [this](TComponent*) { Formshow(); };
     OnClose = [this](TComponent*, TCloseAction& a) { FormClose(a); };
     OnKeyDown = [this](TComponent*, WORD& key, TShiftState s) { FormKeyDown(key, s); };
+}
+
+void TForm1::CreateSkinData() {
+    SkinData = new skin::frames::TSkinData(this);
+    SkinData->OnPackageMessage = [](const std::string& text) {
+        const std::wstring title = Application() ? Application()->Title : L"";
+        MessageBoxW(nullptr, Widen(text).c_str(), title.c_str(), MB_OK | MB_ICONWARNING);
+    };
+    // The form's stored data: the default skin package, and Active set.
+    SkinData->BeginLoading();
+    Guarded([this] { SkinData->ReadStoredSkinStream(); });
+    SkinData->SetActive(true);
 }
 
 void TForm1::CreateDisplayPage() {

@@ -6,7 +6,6 @@
 #include <array>
 #include <string>
 
-#include "app/StoredSkin.h"
 #include "app/core/ProfileStore.h"
 #include "content/Connection.h"
 #include "content/Recordset.h"
@@ -19,6 +18,7 @@
 #include "runner/core/Navigation.h"
 #include "runner/core/ResultLog.h"
 #include "runner/core/RunState.h"
+#include "skin/frames/WinSkinData.h"
 
 namespace zuno::app {
 
@@ -38,8 +38,9 @@ public:
     forms::TButton* NextButton;
     forms::TButton* CancelButton;
     forms::TFontDialog* FontDialog1;
-    // Holds the skin; built with the default skin stored in the program.
-    TSkinDataComponent* SkinData;
+    // Holds the skin; loaded with the default skin stored in the program and active,
+    // so that every window is skinned from its first activation.
+    skin::frames::TSkinData* SkinData;
     // The picture dataset keeps its own copy of the connection string.
     std::string ADOQuery1ConnectionString;
 
@@ -132,6 +133,7 @@ private:
     // The picture dataset's own connection, opened on first use.
     content::Connection pictureQuery_;
 
+    void CreateSkinData();
     void CreateDisplayPage();
     void CreateButtons();
     void CreateMenu();

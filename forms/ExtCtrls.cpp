@@ -172,7 +172,7 @@ HWND TimerWindow() {
 
 }  // namespace
 
-TTimer::TTimer(TComponent* owner) : TComponent(owner) {}
+TTimer::TTimer(TComponent* owner, bool enabled) : TComponent(owner), enabled_(enabled) {}
 
 TTimer::~TTimer() {
     KillTimer(TimerWindow(), reinterpret_cast<UINT_PTR>(this));

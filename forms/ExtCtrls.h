@@ -71,7 +71,8 @@ private:
 class TTimer : public TComponent {
     ZUNO_COMPONENT_CLASS(TTimer, TComponent)
 public:
-    explicit TTimer(TComponent* owner);
+    // A timer created disabled stays off until SetEnabled(true), whatever else is set.
+    explicit TTimer(TComponent* owner, bool enabled = true);
     ~TTimer() override;
     UINT Interval() const { return interval_; }
     void SetInterval(UINT ms);

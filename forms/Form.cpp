@@ -19,6 +19,8 @@ TForm::TForm(TComponent* owner, std::wstring name) : TWinControl(owner) {
 }
 
 TForm::~TForm() {
+    // A subclass of the window (a skin frame) lets go of this object first.
+    if (hwnd_) SendMessageW(hwnd_, CM_FORMDESTROYING, 0, 0);
     // The window's menu belongs to the menu object, not to the window.
     if (hwnd_) ::SetMenu(hwnd_, nullptr);
     DestroyComponents();
@@ -162,13 +164,18 @@ void TForm::SetMenu(TMainMenu* menu) {
     if (hwnd_) {
         ::SetMenu(hwnd_, menu_ ? menu_->Handle() : nullptr);
         if (clientWidth_ > 0) SetClientSize(clientWidth_, clientHeight_);
+        MenuChanged();
     }
 }
 
 void TForm::MenuChanged() {
     if (Destroying()) return;
     if (hwnd_ && menu_ && GetMenu(hwnd_)) DrawMenuBar(hwnd_);
-    Perform(CM_MENUCHANGED);
+    // Through the window procedure, so that a skin frame in front of it sees it.
+    if (hwnd_)
+        SendMessageW(hwnd_, CM_MENUCHANGED, 0, 0);
+    else
+        Perform(CM_MENUCHANGED);
 }
 
 void TForm::SetActiveControl(TWinControl* c) {
@@ -289,6 +296,11 @@ void TForm::WndProc(TMessage& m) {
     case WM_SYSCHAR:
         if (Perform(CM_DIALOGCHAR, m.WParam, m.LParam)) return;
         break;
+    case CM_MENUCHANGED:
+        // A skin frame took the menu off the window to draw its own bar: give it
+        // back, so that the frame can read it again.
+        if (hwnd_ && menu_ && GetMenu(hwnd_) != menu_->Handle()) ::SetMenu(hwnd_, menu_->Handle());
+        return;
     case CM_RELEASE:
         delete this;
         return;

@@ -197,7 +197,10 @@ void TMenuItem::FillItemInfo(MENUITEMINFOW& info, std::wstring& text) const {
     info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_DATA;
     info.fType = IsLine() ? MFT_SEPARATOR : MFT_STRING;
     if (radioItem_) info.fType |= MFT_RADIOCHECK;
-    if (menu && menu->OwnerDraw() && parent_ && parent_->parent_) info.fType |= MFT_OWNERDRAW;
+    // A main menu's first level is the bar itself; a popup menu's first level is
+    // already inside the popup.
+    const bool inPopup = parent_ && (parent_->parent_ || (menu && menu->Is<TPopupMenu>()));
+    if (menu && menu->OwnerDraw() && inPopup) info.fType |= MFT_OWNERDRAW;
     info.fState = (checked_ ? MFS_CHECKED : 0) | (enabled_ ? 0 : MFS_DISABLED) | (default_ ? MFS_DEFAULT : 0);
     info.wID = command_;
     info.hSubMenu = items_.empty() ? nullptr : handle_;
@@ -236,7 +239,7 @@ void TMenuItem::Changed() {
     // Only the menu bar's own entries matter to the form.
     const bool topLevel = rootOf_ || (parent_ && parent_->rootOf_);
     if (!topLevel) return;
-    if (TMenu* menu = GetParentMenu()) menu->Changed();
+    if (TMenu* menu = GetParentMenu(); menu && !menu->Destroying()) menu->Changed();
 }
 
 void TMenuItem::Insert(int index, TMenuItem* item) {
@@ -371,7 +374,11 @@ void TMenuItem::DoMeasure(HDC dc, int& width, int& height) {
 
 TMenu::TMenu(TComponent* owner) : TComponent(owner), items_(new TMenuItem(this)) {}
 
-TMenu::~TMenu() = default;  // the root item is a component of this menu
+TMenu::~TMenu() {
+    // The root item (and any item owned here) goes while this is still a menu: items
+    // tell their menu about their removal.
+    DestroyComponents();
+}
 
 HMENU TMenu::Handle() const { return items_->Handle(); }
 

@@ -37,6 +37,9 @@ inline constexpr UINT CM_MENUCHANGED = CM_BASE + 0x15;
 inline constexpr UINT CM_ENTER = CM_BASE + 0x1A;
 inline constexpr UINT CM_EXIT = CM_BASE + 0x1B;           // focus left the control
 inline constexpr UINT CM_RELEASE = CM_BASE + 0x21;        // the control is being released
+// Sent to a form's window as the form object starts going away, while the window
+// still exists: whoever subclassed the window lets go of the form now.
+inline constexpr UINT CM_FORMDESTROYING = CM_BASE + 0x40;
 
 // A notification a parent receives about a child is sent on to the child as CN_BASE + msg.
 inline constexpr UINT CN_BASE = 0xBC00;

@@ -66,7 +66,7 @@ void TForm1::FillSkinMenu() {
 void TForm1::LoadSkin(const std::wstring& path) {
     if (!FileExists(path)) return;
     try {
-        SkinData->Data.SetSkinFile(Narrow(path));
+        SkinData->SetSkinFile(Narrow(path));
     } catch (...) {
         // The message box is created after the main window: a package that fails
         // during start-up fails silently.

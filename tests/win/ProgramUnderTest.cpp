@@ -133,11 +133,29 @@ HWND RunningProgram::FindWindowOfClass(const wchar_t* className) const {
 HWND RunningProgram::WaitForWindow(const wchar_t* className, std::chrono::milliseconds timeout) {
     const auto end = std::chrono::steady_clock::now() + timeout;
     while (std::chrono::steady_clock::now() < end) {
-        if (HWND h = FindWindowOfClass(className)) return h;
+        if (HWND h = FindWindowOfClass(className)) {
+            WaitUntilFramed(h);
+            return h;
+        }
         if (!Running()) return nullptr;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     return nullptr;
+}
+
+void WaitUntilFramed(HWND window, std::chrono::milliseconds timeout) {
+    // A skinned window is resized around its client area right after the frame is
+    // attached; its window region is set once that is done.
+    const auto start = std::chrono::steady_clock::now();
+    HRGN probe = CreateRectRgn(0, 0, 0, 0);
+    while (std::chrono::steady_clock::now() - start < timeout && IsWindow(window)) {
+        const bool skinned = SendMessageW(window, 0x3504 /* SKINMSG_QUERY */, 0, 0) == 1;
+        if (skinned && GetWindowRgn(window, probe) != ERROR) break;
+        // A window the skin leaves alone is attached at its activation, or never.
+        if (!skinned && std::chrono::steady_clock::now() - start > std::chrono::milliseconds(500)) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    DeleteObject(probe);
 }
 
 int RunningProgram::WaitForExit(std::chrono::milliseconds timeout) {

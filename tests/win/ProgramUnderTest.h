@@ -52,6 +52,10 @@ private:
     PROCESS_INFORMATION pi_{};
 };
 
+// Waits until a window of the program wears its skin frame at its final size (its
+// window region is set), or the time is up (a window that stays plain).
+void WaitUntilFramed(HWND window, std::chrono::milliseconds timeout = std::chrono::seconds(3));
+
 std::wstring WindowText(HWND hwnd);
 std::wstring ClassNameOf(HWND hwnd);
 // The child window with this exact text (and class, if given), or null.

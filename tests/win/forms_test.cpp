@@ -287,7 +287,8 @@ TEST_F(FormsTest, MainWindowPageAsDesigned) {
         EXPECT_FALSE(IsWindowVisible(form->CheckBox[i]->Handle()));
     }
     EXPECT_FALSE(form->N3->Checked());
-    EXPECT_EQ(MenuString(GetMenu(form->Handle()), 0), L"选择问题");
+    // The skinned frame draws the menu bar itself; the menu object keeps the items.
+    EXPECT_EQ(MenuString(form->MainMenu1->Handle(), 0), L"选择问题");
     EXPECT_EQ(MenuString(form->N1->Handle(), 0), L"复制内容到剪贴板\tCtrl+C");
     EXPECT_EQ(MenuString(form->N2->Handle(), 0), L"使用说明\tF1");
     EXPECT_EQ(MenuString(form->N1->Handle(), 4), L"");  // the separator
@@ -396,8 +397,10 @@ TEST_F(FormsTest, CataloguesListEveryLevelInReverseReadOrder) {
 
 TEST_F(FormsTest, StoredResourcesLoadIntoTheForms) {
     auto* form = app->CreateForm<app::TForm1>();
-    const skin::TSkinData& skin = form->SkinData->Data;
+    const skin::frames::TSkinData& skin = *form->SkinData;
     EXPECT_FALSE(skin.NoSkin) << "the default skin stored in the program loads with the main window";
+    EXPECT_TRUE(skin.Active());
+    EXPECT_EQ(form->FindComponent(L"SkinData"), form->SkinData) << "a component of the main window";
     EXPECT_FALSE(skin.SkinName.empty());
     EXPECT_FALSE(skin.PackageStream.empty());
     auto* splash = new app::Tflash(app.get());

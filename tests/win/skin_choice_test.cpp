@@ -215,7 +215,7 @@ public:
         ADD_FAILURE() << "no entry " << app::Narrow(caption);
     }
     std::vector<std::string> Ini() const { return wintest::Lines(ReadAll(app::inipath)); }
-    const skin::TSkinData& Skin() const { return form->SkinData->Data; }
+    const skin::TSkinData& Skin() const { return *form->SkinData; }
     std::wstring SkinPath(const std::wstring& name) const { return folder + L"skin\\" + name; }
 
     static std::string ReadAll(const std::wstring& path) {

@@ -1,0 +1,57 @@
+// The Windows side of the skin data component: face brush, glyphs, stored skin,
+// and the guard that keeps frames off data a failed load replaced.
+#include "skin/frames/WinSkinData.h"
+
+#include <sstream>
+
+#include "skin/frames/GdiSurface.h"
+#include "skin/frames/SkinManage.h"
+
+namespace zuno::skin::frames {
+
+TSkinData::TSkinData(forms::TComponent* owner)
+    : forms::TComponent(owner), MenuGlyphs(new forms::TImageList(this, 16, 16)) {
+    Name = L"SkinData";
+    SetManagerLink(&RealManagerLink());
+    if (HBITMAP strip = static_cast<HBITMAP>(
+            LoadImageW(GetModuleHandleW(nullptr), L"SYSMENUGLYPHS", IMAGE_BITMAP, 0, 0, 0))) {
+        ImageList_AddMasked(MenuGlyphs->Handle(), strip, RGB(255, 255, 255));
+        DeleteObject(strip);
+    }
+}
+
+TSkinData::~TSkinData() {
+    // Unregister while this is still a whole object: the manager detaches the frames
+    // that use it. The portable destructor then has no manager left to tell.
+    RealManagerLink().Unregister(*this);
+    SetManagerLink(nullptr);
+    if (FaceBrush) DeleteObject(FaceBrush);
+}
+
+void TSkinData::Loaded() { skin::TSkinData::Loaded(); }
+
+void TSkinData::SetSkinFile(const std::string& path) {
+    try {
+        skin::TSkinData::SetSkinFile(path);
+    } catch (...) {
+        if (SkinManager) SkinManager->DropTitleButtons();
+        throw;
+    }
+}
+
+bool TSkinData::ReadStoredSkinStream() {
+    HRSRC res = FindResourceW(nullptr, L"SKINSTREAM", MAKEINTRESOURCEW(10));  // RT_RCDATA
+    if (!res) return false;
+    const auto* bytes = static_cast<const char*>(LockResource(LoadResource(nullptr, res)));
+    if (!bytes) return false;
+    std::istringstream stream(std::string(bytes, SizeofResource(nullptr, res)));
+    ReadSkinStream(stream);
+    return true;
+}
+
+void TSkinData::RebuildFaceBrush() {
+    if (FaceBrush) DeleteObject(FaceBrush);
+    FaceBrush = CreateSolidBrush(ResolveColour(ButtonFaceColour));
+}
+
+}  // namespace zuno::skin::frames

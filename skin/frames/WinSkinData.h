@@ -1,0 +1,43 @@
+// Module WinSkinData: the skin data component as a component of its form. It adds
+// to the portable TSkinData the owner form, the face brush, the system-menu glyphs
+// and the real link to the skin manager, and loads the skin stored in the program.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "forms/Component.h"
+#include "forms/Menus.h"
+#include "skin/data/SkinData.h"
+
+namespace zuno::skin::frames {
+
+class TSkinData : public forms::TComponent, public skin::TSkinData {
+    ZUNO_COMPONENT_CLASS(TSkinData, forms::TComponent)
+public:
+    explicit TSkinData(forms::TComponent* owner);
+    ~TSkinData() override;
+
+    // Solid brush of ButtonFaceColour, rebuilt after every parse; owned.
+    HBRUSH FaceBrush = nullptr;
+    // 16 x 16 images of the skinned system menu (restore, maximise, minimise, close),
+    // from the bitmap resource SYSMENUGLYPHS; empty when the program has none.
+    forms::TImageList* MenuGlyphs;
+
+    // Hands over to the manager: overrides both bases' Loaded.
+    void Loaded() override;
+    // As the portable SetSkinFile; when the load fails half-way the frames drop
+    // their title buttons (they point into data the load replaced) before the error
+    // travels on.
+    void SetSkinFile(const std::string& path);
+    // The form's stored "SkinStream" data: the RCDATA resource SKINSTREAM of the
+    // program, read while the owner form is built (between BeginLoading and Loaded).
+    // False when the program carries none.
+    bool ReadStoredSkinStream();
+
+protected:
+    void RebuildFaceBrush() override;
+};
+
+}  // namespace zuno::skin::frames

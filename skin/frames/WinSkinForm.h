@@ -1,0 +1,205 @@
+// Module WinSkinForm: TWinSkinForm, the frame the skin manager attaches to a top-level
+// window. It replaces the window procedure, reserves and paints a non-client area
+// from the skin's border bitmaps (caption, title buttons, menu bar), cuts the window
+// region, follows activation and window state, and keeps the client size.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "forms/ExtCtrls.h"
+#include "forms/Form.h"
+#include "forms/Menus.h"
+#include "skin/frames/GdiSurface.h"
+#include "skin/frames/core/FrameGeometry.h"
+#include "skin/titlebuttons/core/TitleButtonRules.h"
+
+namespace zuno::skin::menus {
+class TWinSkinMenu;
+class TMenuBtn;
+}  // namespace zuno::skin::menus
+
+namespace zuno::skin::titlebuttons {
+class TWinSysButton;
+}
+
+namespace zuno::skin::frames {
+
+class TSkinData;
+
+class TWinSkinForm : public titlebuttons::NCHost {
+public:
+    enum LifecycleState {
+        lsCreated = 0, lsSkinned = 1, lsRefreshing = 3, lsDestroying = 4, lsResizing = 5, lsDead = 6
+    };
+    enum class FrameKind { Normal, MdiParent, MdiChild };
+    enum class WindowState { Normal, Maximised, Minimised };
+
+    // `owner`: the window's form object, or null for a plain window.
+    explicit TWinSkinForm(forms::TForm* owner);
+    ~TWinSkinForm();
+    TWinSkinForm(const TWinSkinForm&) = delete;
+    TWinSkinForm& operator=(const TWinSkinForm&) = delete;
+
+    HWND Handle = nullptr;  // the window; set by the manager before attaching
+
+    void AttachForm(TSkinData* data, forms::TForm* form);
+    void AttachWindow(TSkinData* data);
+    void LoadFrameMetrics();
+    void FreeTitleButtons();
+    void RefreshSkin();
+    void Detach();
+    void DetachForDestroy();
+    void SetCaptionStyles(bool restore);
+    void UpdateRegion();
+    void RemoveRegion();
+    void PaintFrame(HDC dc);
+    bool IsMdiChildMaximised() const;
+    void ResizeToClient(bool keepHeight);
+
+    // Title buttons and window commands.
+    void LayoutTitleButtons();
+    void PaintTitleButtons(HDC dc, SkinBitmap& pixels);
+    void PerformButtonAction(int x, int y);
+    void ShowSystemMenu(int x, int y);
+    void ToggleMaximise();
+    void ToggleMinimise();
+    void RestoreWindow();
+    void SendMdiChildCommand(UINT command);
+
+    // The menu bar.
+    void OpenMenuItem(menus::TMenuBtn* item);
+    void ClickMenuItem(menus::TMenuBtn* item);
+    menus::TMenuBtn* FindAccelItem(wchar_t key) const;
+    bool MenuTracking = false;  // a drop-down of the menu bar is open
+
+    // State read by the manager, the title buttons and the menu bar.
+    TSkinData* SkinData() const { return data_; }
+    forms::TForm* Form() const { return form_; }
+    int Lifecycle() const { return lifecycle_; }
+    bool InDispatch() const { return depth_ > 0; }
+    FrameKind Kind() const { return kind_; }
+    bool RegionSet() const { return regionSet_; }
+    WindowState State() const { return state_; }
+    void SetState(WindowState s) { state_ = s; }
+    bool Active() const { return active_; }
+    const FrameMetrics& Metrics() const { return m_; }
+    int MenuBarHeight() const { return menuBarHeight_; }
+    bool RightToLeft() const { return rtl_; }
+    std::uint8_t ButtonFlags() const { return flags_; }
+    HICON Icon() const { return icon_; }
+    const std::wstring& Text() const { return text_; }
+    menus::TWinSkinMenu* MenuBar() const { return menuBar_.get(); }
+    DibSurface& Caption() { return caption_; }
+    const std::vector<std::unique_ptr<titlebuttons::TWinSysButton>>& Buttons() const { return buttons_; }
+    forms::TTimer& HoverTimer() { return hoverTimer_; }
+    // Screen point -> window point, assuming the client area starts where
+    // WM_NCCALCSIZE put it.
+    POINT ScreenToWindow(POINT screen) const;
+
+    // The frame of a window it subclasses, or null.
+    static TWinSkinForm* FromWindow(HWND window);
+
+private:
+    static LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT Forward(UINT msg, WPARAM wParam, LPARAM lParam);
+    bool Stage1(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool Stage2(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    LRESULT Stage3(UINT msg, WPARAM wParam, LPARAM lParam, bool continued);
+    void FormHandler(forms::TMessage& m);
+
+    LRESULT OnEraseBackground(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSize(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetMinMaxInfo(LPARAM lParam);
+    LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT OnFirstShow();
+    LRESULT OnMenuChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcHitTest(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcPaint(WPARAM wParam);
+    LRESULT OnNcActivate(WPARAM wParam);
+    LRESULT OnNcMouseMove(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcLButtonDown(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcLButtonUp(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcRButtonDown(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcLButtonDblClk();
+    LRESULT OnMenuItemDrawing(UINT msg, WPARAM wParam, LPARAM lParam);
+    bool DialogChar(forms::TMessage& m);
+    void HoverTick();
+    titlebuttons::TNCObject* HitObject(POINT windowPoint) const;
+
+    void ReadStateFromPlacement();
+    void BuildSmallIcon();
+    void BuildSystemMenu();
+    void Subclass();
+    void Unsubclass();
+    void UnhookForm();
+    void FreeMenuBar(bool giveBack);
+    void SwitchAnimationOff();
+    void RestoreAnimation();
+    bool Owned() const;
+
+    // Painting (FramePaint.cpp).
+    void PaintBorderPiece(HDC dc, int index, Rect rect, SkinBitmap* keep);
+    SkinBitmap ComposePiece(int index, int width, int height) const;
+    void PaintCaption(HDC dc, int w, const SkinBitmap& leftImage, const SkinBitmap& rightImage);
+    void PaintCaptionText(HDC captionDc, SkinBitmap& pixels, int w);
+
+    forms::TForm* form_;             // borrowed; null for plain windows and once it is gone
+    TSkinData* data_ = nullptr;      // borrowed from the manager's list
+    std::string className_;
+    std::wstring text_;
+    WNDPROC savedProc_ = nullptr;    // set while the window is subclassed
+    forms::TWndMethod savedFormHandler_;
+    bool formHooked_ = false;
+    int formHandlerDepth_ = 0;
+    HWND mdiClient_ = nullptr;
+    HWND owner_ = nullptr;
+    HMENU systemMenu_ = nullptr;     // the window's own, borrowed
+    HMENU nativeMenu_ = nullptr;     // the window's menu at attachment, given back on Detach
+
+    FrameKind kind_ = FrameKind::Normal;
+    BorderKind border_ = BorderKind::Single;
+    std::uint8_t flags_ = 0;
+    bool rtl_ = false;
+    DWORD style_ = 0;
+
+    FrameMetrics m_;
+    int menuBarHeight_ = 0;
+    SIZE nativeExtra_{};             // window size minus client size before attachment
+    RECT savedClient_{};
+    SIZE lastRegionSize_{-1, -1};
+    RECT paintRect_{};               // window rectangle (screen) at the last paint
+    Rect titleRect_;
+    int largestRightLeft_ = 0;
+
+    bool active_ = true;
+    WindowState state_ = WindowState::Normal;
+    int lifecycle_ = lsCreated;
+    bool framePainting_ = false;     // xcMainMenu in the skin data's SkinControls
+    int depth_ = 0;                  // nesting of our window procedure and form handler
+
+    HFONT captionFont_ = nullptr;    // owned
+    forms::TTimer hoverTimer_;
+    std::vector<std::unique_ptr<titlebuttons::TWinSysButton>> buttons_;
+    std::unique_ptr<forms::TPopupMenu> systemMenuPopup_;
+    SkinBitmap smallIcon_;
+    HICON icon_ = nullptr;           // the window's, borrowed
+    std::unique_ptr<menus::TWinSkinMenu> menuBar_;
+    DibSurface caption_;             // the caption strip as last painted
+    bool captionPainted_ = false;
+    bool regionSet_ = false;         // the window system owns a region we set
+    forms::TColor savedColour_ = 0;
+    DWORD lastSysMenuTime_ = 0;
+    UINT doubleClickTime_;
+    bool animationWasOn_ = false;    // switched off by a toggle; back after the command
+};
+
+}  // namespace zuno::skin::frames
