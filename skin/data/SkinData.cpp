@@ -174,10 +174,14 @@ void TSkinData::SetSkinFile(const std::string& path) {
     skinFile_ = path;
     std::vector<std::uint8_t> bytes;
     // A missing file keeps the old data objects, but the component has no skin now.
-    if (!ReadFileIfExists(path, bytes)) return;
+    if (!ReadSkinFile(path, bytes)) return;
     PackageStream = std::move(bytes);
     LoadPackage();
     if (SkinFormtype == TSkinFormType::sfMainform) ApplySkin();
+}
+
+bool TSkinData::ReadSkinFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
+    return ReadFileIfExists(path, bytes);
 }
 
 void TSkinData::ReadSkinStream(std::istream& stream) {

@@ -90,7 +90,7 @@ public:
     TSkinControlTypes SkinControls = TSkinControlTypes::Default();
     std::vector<std::string> Skin3rd;  // "ClassName=kind", consulted before built-in rules
     const std::string& SkinFile() const { return skinFile_; }
-    // NoSkin becomes true and the path is stored. When a regular file exists there,
+    // NoSkin becomes true and the path (UTF-8) is stored. When a regular file exists there,
     // PackageStream takes its bytes, LoadPackage runs and, for sfMainform, ApplySkin
     // follows; otherwise the old data objects stay (unused while NoSkin is true).
     // Errors of the load (unreadable file, malformed package or image) travel on.
@@ -187,6 +187,10 @@ protected:
     // Step 11 of a parse: the Windows side deletes the old solid brush of
     // ButtonFaceColour and creates a new one. Nothing to do in the core.
     virtual void RebuildFaceBrush() {}
+    // SetSkinFile's read of the package file: false when no regular file is there; an
+    // existing file that cannot be read throws. The Windows side reads the path as
+    // UTF-8 through the wide API, so that folders named in Chinese work.
+    virtual bool ReadSkinFile(const std::string& path, std::vector<std::uint8_t>& bytes);
 
 private:
     // Load-time state: exists only while LoadPackage runs.

@@ -3,6 +3,7 @@
 #include "skin/frames/WinSkinData.h"
 
 #include <sstream>
+#include <stdexcept>
 
 #include "skin/frames/GdiSurface.h"
 #include "skin/frames/SkinManage.h"
@@ -46,6 +47,27 @@ bool TSkinData::ReadStoredSkinStream() {
     if (!bytes) return false;
     std::istringstream stream(std::string(bytes, SizeofResource(nullptr, res)));
     ReadSkinStream(stream);
+    return true;
+}
+
+bool TSkinData::ReadSkinFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
+    if (path.empty()) return false;
+    const int n = MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), wide.data(), n);
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+    HANDLE file = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("Cannot open skin file " + path);
+    std::vector<std::uint8_t> content;
+    std::uint8_t chunk[65536];
+    DWORD got = 0;
+    bool ok = true;
+    while ((ok = ReadFile(file, chunk, sizeof chunk, &got, nullptr) != 0) && got > 0)
+        content.insert(content.end(), chunk, chunk + got);
+    CloseHandle(file);
+    if (!ok) throw std::runtime_error("Cannot read skin file " + path);
+    bytes = std::move(content);
     return true;
 }
 

@@ -5,7 +5,9 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "forms/Component.h"
 #include "forms/Menus.h"
@@ -38,6 +40,7 @@ public:
 
 protected:
     void RebuildFaceBrush() override;
+    bool ReadSkinFile(const std::string& path, std::vector<std::uint8_t>& bytes) override;
 };
 
 }  // namespace zuno::skin::frames

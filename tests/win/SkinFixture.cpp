@@ -1,0 +1,77 @@
+// Builds the flat-colour skin package with the real skin writer.
+#include "tests/win/SkinFixture.h"
+
+#include <string>
+
+#include "skin/draw/BmpEncoder.h"
+#include "skin/package/LzhEncoder.h"
+
+namespace zuno::wintest {
+namespace {
+
+using skin::Pixel32;
+using skin::SkinBitmap;
+
+Pixel32 P(COLORREF c) { return skin::MakePixel(GetRValue(c), GetGValue(c), GetBValue(c)); }
+
+// Two frames of solid colour, side by side or stacked.
+SkinBitmap TwoFrames(int w, int h, bool stacked, COLORREF active, COLORREF inactive) {
+    SkinBitmap b(stacked ? w : 2 * w, stacked ? 2 * h : h);
+    b.Fill({0, 0, w, h}, P(active));
+    if (stacked)
+        b.Fill({0, h, w, 2 * h}, P(inactive));
+    else
+        b.Fill({w, 0, 2 * w, h}, P(inactive));
+    return b;
+}
+
+SkinBitmap Buttons(COLORREF c) {
+    // Four frames: normal, pressed, over, inactive; pressed and over darker.
+    SkinBitmap b(4 * kFixButtonWidth, kFixButtonHeight, P(c));
+    b.Fill({kFixButtonWidth, 0, 3 * kFixButtonWidth, kFixButtonHeight}, P(RGB(10, 10, 10)));
+    b.Fill({3 * kFixButtonWidth, 0, 4 * kFixButtonWidth, kFixButtonHeight}, P(RGB(90, 90, 90)));
+    return b;
+}
+
+skin::SkinPackageMember Bmp(std::string name, const SkinBitmap& b) {
+    return {std::move(name), skin::EncodeBmp24(b)};
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> FlatSkinPackage(COLORREF left, int leftWidth) {
+    SkinBitmap top = TwoFrames(40, kFixTopHeight, true, kFixTop, kFixTopInactive);
+    // Rounded-corner stand-in: the two outermost pixels of the first row are key.
+    for (int f = 0; f < 2; ++f) {
+        const int y = f * kFixTopHeight;
+        top.SetPixel(0, y, skin::kKeyPixel);
+        top.SetPixel(1, y, skin::kKeyPixel);
+        top.SetPixel(38, y, skin::kKeyPixel);
+        top.SetPixel(39, y, skin::kKeyPixel);
+    }
+    const std::string ini =
+        "[Personality]\r\nSkinName=flat\r\n"
+        "Left=left.bmp\r\nLeftFrame=2\r\n"
+        "Right=right.bmp\r\nRightFrame=2\r\n"
+        "Top=top.bmp\r\nTopFrame=2\r\nTopTopHeight=2\r\nTopBotHeight=2\r\n"
+        "Bottom=bottom.bmp\r\nBottomFrame=2\r\n"
+        "[Button1]\r\nButtonImage=close.bmp\r\nAction=0\r\nAlign=1\r\nXcoord=22\r\nYcoord=4\r\nframe=4\r\n"
+        "[Button2]\r\nButtonImage=max.bmp\r\nAction=1\r\nAlign=1\r\nXcoord=40\r\nYcoord=4\r\nframe=4\r\n"
+        "Visibility=2\r\n"
+        "[Button3]\r\nButtonImage=restore.bmp\r\nAction=22\r\nAlign=1\r\nXcoord=40\r\nYcoord=4\r\nframe=4\r\n"
+        "Visibility=1\r\n"
+        "[Colours]\r\nMenubar=230 230 230\r\nMenuBarText=0 0 0\r\nTitleTextActive=255 255 255\r\n"
+        "TitleTextNoActive=128 128 128\r\nButtonFace=240 240 240\r\n";
+    std::vector<skin::SkinPackageMember> members;
+    members.push_back({"skin.ini", std::vector<std::uint8_t>(ini.begin(), ini.end())});
+    members.push_back(Bmp("left.bmp", TwoFrames(leftWidth, 40, false, left, kFixLeftInactive)));
+    members.push_back(Bmp("right.bmp", TwoFrames(kFixRightWidth, 40, false, kFixRight, kFixRightInactive)));
+    members.push_back(Bmp("top.bmp", top));
+    members.push_back(Bmp("bottom.bmp", TwoFrames(40, kFixBottomHeight, true, kFixBottom, kFixBottomInactive)));
+    members.push_back(Bmp("close.bmp", Buttons(kFixClose)));
+    members.push_back(Bmp("max.bmp", Buttons(kFixMax)));
+    members.push_back(Bmp("restore.bmp", Buttons(kFixRestore)));
+    return skin::WriteSkinPackage(members);
+}
+
+}  // namespace zuno::wintest

@@ -1,0 +1,32 @@
+// A skin package in flat colours for the frame tests: every border piece, the
+// caption background and the title buttons have their own colour (magenta corners
+// included), so that a capture of the window shows where each part was drawn.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace zuno::wintest {
+
+// Colours of the fixture (COLORREF, 0x00BBGGRR).
+inline constexpr COLORREF kFixLeft = RGB(200, 0, 0), kFixLeftInactive = RGB(100, 0, 0);
+inline constexpr COLORREF kFixRight = RGB(0, 200, 0), kFixRightInactive = RGB(0, 100, 0);
+inline constexpr COLORREF kFixTop = RGB(0, 0, 200), kFixTopInactive = RGB(0, 0, 100);
+inline constexpr COLORREF kFixBottom = RGB(200, 200, 0), kFixBottomInactive = RGB(100, 100, 0);
+inline constexpr COLORREF kFixClose = RGB(0, 200, 200);
+inline constexpr COLORREF kFixMax = RGB(200, 0, 200 - 1), kFixRestore = RGB(20, 40, 60);
+inline constexpr COLORREF kFixMenuBar = RGB(230, 230, 230);
+
+// Border thicknesses of the fixture: left 5, top 24, right 6, bottom 7. The top
+// piece's two top-left and top-right pixels are magenta (outside the region).
+inline constexpr int kFixLeftWidth = 5, kFixTopHeight = 24, kFixRightWidth = 6, kFixBottomHeight = 7;
+// Title buttons: close (Action 0) at Align 1, Xcoord 22, Ycoord 4, 16 x 14 per frame;
+// maximise (Action 1, Visibility 2) and restore (Action 22, Visibility 1) at Xcoord 40.
+inline constexpr int kFixButtonWidth = 16, kFixButtonHeight = 14;
+
+// The package bytes; a variant may give the left border another colour and width.
+std::vector<std::uint8_t> FlatSkinPackage(COLORREF left = kFixLeft, int leftWidth = kFixLeftWidth);
+
+}  // namespace zuno::wintest

@@ -1,0 +1,114 @@
+// Screenshots of the main window, the message box, the about box and the search
+// dialog in the default skin and every shipped skin, written as BMP files to
+// skinshots/ beside the test for review; each one must show a framed window.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <memory>
+#include <thread>
+
+#include "app/MainModule.h"
+#include "app/MainWindow.h"
+#include "app/WideText.h"
+#include "content/ConnectionString.h"
+#include "forms/Application.h"
+#include "search/SearchLib_Unt.h"
+#include "skin/draw/BmpEncoder.h"
+#include "skin/frames/SkinManage.h"
+#include "tests/win/ProgramUnderTest.h"
+#include "tools/AboutForm.h"
+#include "tools/MessageForm.h"
+
+namespace {
+
+using namespace zuno;
+
+void Pump(forms::TApplication& app, int ms) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    do {
+        app.ProcessMessages();
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    } while (std::chrono::steady_clock::now() < end);
+}
+
+// The window as it is on screen (corners outside its region show what lies behind).
+void Capture(HWND window, const std::wstring& path) {
+    RECT r;
+    GetWindowRect(window, &r);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    skin::SkinBitmap pixels(w, h);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFO bi{};
+    bi.bmiHeader = {sizeof bi.bmiHeader, w, -h, 1, 32, BI_RGB};
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(h), pixels.Row(0), &bi, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    const std::vector<std::uint8_t> bytes = skin::EncodeBmp24(pixels);
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+bool Framed(HWND window) { return SendMessageW(window, skin::frames::SKINMSG_QUERY, 0, 0) == 1; }
+
+TEST(SkinScreens, EveryShippedSkinOnTheProgramsWindows) {
+    const std::wstring folder = wintest::ExeFolder() + L"skinshots\\";
+    std::vector<std::wstring> skins = {L""};  // the default skin stored in the program
+    for (int i = 1;; ++i) {
+        const std::wstring name = L"skin" + std::to_wstring(i) + L".skn";
+        if (GetFileAttributesW((folder + name).c_str()) == INVALID_FILE_ATTRIBUTES) break;
+        skins.push_back(name);
+    }
+    ASSERT_GE(skins.size(), 7u) << "six shipped skins beside the default";
+
+    forms::TApplication app;
+    app.Title = L"心理测试Mobix4.3";
+    app.OnException = [](const std::wstring& text) { ADD_FAILURE() << app::Narrow(text); };
+    app::exepath = wintest::ExeFolder();
+    app::adoconn.Open(content::DataSourceOf(content::BuildConnectionString(app::Narrow(app::exepath))));
+    app::Form1 = app.CreateForm<app::TForm1>();
+    app::Form1->SetBounds(20, 20, app::Form1->Width(), app::Form1->Height());
+    app::Form1->ShowForm();
+    tools::msg = app.CreateForm<tools::Tmsg>();
+    search::SearchLib = app.CreateForm<search::TSearchLib>();
+    tools::aboutzuno = app.CreateForm<tools::Taboutzuno>();
+    Pump(app, 300);
+    for (const std::wstring& skin : skins) {
+        if (!skin.empty()) {
+            app::Form1->SkinData->SetSkinFile(app::Narrow(folder + skin));
+            Pump(app, 400);
+        }
+        const std::wstring stem = folder + (skin.empty() ? L"default" : skin.substr(0, skin.size() - 4));
+        app::Form1->ShowForm();
+        Pump(app, 200);
+        EXPECT_TRUE(Framed(app::Form1->Handle()));
+        Capture(app::Form1->Handle(), stem + L"-main.bmp");
+        app::Form1->showmsg(L"尊敬的客户，你现在正在使用的Mobix的程序版本过旧。", L"版本太旧", L"知道了");
+        Pump(app, 300);
+        EXPECT_TRUE(Framed(tools::msg->Handle()));
+        Capture(tools::msg->Handle(), stem + L"-message.bmp");
+        tools::msg->OKButtonClick();
+        app::Form1->aboutClick();
+        Pump(app, 300);
+        EXPECT_TRUE(Framed(tools::aboutzuno->Handle()));
+        Capture(tools::aboutzuno->Handle(), stem + L"-about.bmp");
+        tools::aboutzuno->Close();
+        app::Form1->SearchLibMenuClick();
+        Pump(app, 300);
+        EXPECT_TRUE(Framed(search::SearchLib->Handle()));
+        Capture(search::SearchLib->Handle(), stem + L"-search.bmp");
+        search::SearchLib->Close();
+        Pump(app, 100);
+    }
+    app::adoconn.Close();
+}
+
+}  // namespace
