@@ -400,6 +400,7 @@ TEST_F(FormsTest, StoredResourcesLoadIntoTheForms) {
     const skin::frames::TSkinData& skin = *form->SkinData;
     EXPECT_FALSE(skin.NoSkin) << "the default skin stored in the program loads with the main window";
     EXPECT_TRUE(skin.Active());
+    EXPECT_EQ(skin.MenuGlyphs->Count(), 4) << "restore, maximise, minimise, close";
     EXPECT_EQ(form->FindComponent(L"SkinData"), form->SkinData) << "a component of the main window";
     EXPECT_FALSE(skin.SkinName.empty());
     EXPECT_FALSE(skin.PackageStream.empty());
