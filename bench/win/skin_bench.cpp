@@ -9,7 +9,7 @@
 
 #include "app/MainModule.h"
 #include "app/MainWindow.h"
-#include "app/WideText.h"
+#include "winutil/WideText.h"
 #include "bench/win/BenchUtil.h"
 #include "content/ConnectionString.h"
 #include "forms/Application.h"

@@ -10,7 +10,7 @@
 
 #include "app/MainModule.h"
 #include "app/MainWindow.h"
-#include "app/WideText.h"
+#include "winutil/WideText.h"
 #include "content/ConnectionString.h"
 #include "forms/Application.h"
 #include "search/SearchLib_Unt.h"
