@@ -33,7 +33,7 @@ Sandbox::Sandbox() {
     }
 }
 
-static void RemoveTree(const std::wstring& folder) {
+void RemoveTree(const std::wstring& folder) {
     WIN32_FIND_DATAW fd;
     HANDLE h = FindFirstFileW((folder + L"*").c_str(), &fd);
     if (h != INVALID_HANDLE_VALUE) {
@@ -41,10 +41,11 @@ static void RemoveTree(const std::wstring& folder) {
             const std::wstring name = fd.cFileName;
             if (name == L"." || name == L"..") continue;
             const std::wstring path = folder + name;
+            // Read-only and hidden entries would refuse deletion.
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
             if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
                 RemoveTree(path + L"\\");
             } else {
-                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
                 DeleteFileW(path.c_str());
             }
         } while (FindNextFileW(h, &fd));

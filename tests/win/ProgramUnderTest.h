@@ -56,6 +56,8 @@ private:
 // window region is set), or the time is up (a window that stays plain).
 void WaitUntilFramed(HWND window, std::chrono::milliseconds timeout = std::chrono::seconds(3));
 
+// Deletes a folder (with a trailing backslash) and everything in it.
+void RemoveTree(const std::wstring& folder);
 std::wstring WindowText(HWND hwnd);
 std::wstring ClassNameOf(HWND hwnd);
 // The child window with this exact text (and class, if given), or null.

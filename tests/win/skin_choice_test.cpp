@@ -70,26 +70,6 @@ Bytes OldVersionPackage() {
     return skin::PackSkinArchive(archive);
 }
 
-void RemoveTree(const std::wstring& folder) {
-    WIN32_FIND_DATAW fd;
-    HANDLE h = FindFirstFileW((folder + L"*").c_str(), &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = fd.cFileName;
-            if (name == L"." || name == L"..") continue;
-            const std::wstring path = folder + name;
-            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(path + L"\\");
-            } else {
-                DeleteFileW(path.c_str());
-            }
-        } while (FindNextFileW(h, &fd));
-        FindClose(h);
-    }
-    RemoveDirectoryW(folder.c_str());
-}
-
 // Answers the standard message boxes this process shows (they would block the
 // test), noting their texts.
 class BoxAnswerer {
@@ -146,7 +126,7 @@ public:
         wchar_t temp[MAX_PATH];
         GetTempPathW(MAX_PATH, temp);
         folder = std::wstring(temp) + folderName + L"-" + std::to_wstring(GetCurrentProcessId()) + L"\\";
-        RemoveTree(folder);
+        wintest::RemoveTree(folder);
         CreateDirectoryW(folder.c_str(), nullptr);
         app = std::make_unique<TApplication>();
         app->Title = L"心理测试Mobix4.3";
@@ -162,7 +142,7 @@ public:
         app::Form1 = nullptr;
         app::exepath.clear();
         app::inipath.clear();
-        RemoveTree(folder);
+        wintest::RemoveTree(folder);
     }
     void AddSkinFolder() { CreateDirectoryW((folder + L"skin").c_str(), nullptr); }
     void Put(const std::wstring& name, const Bytes& bytes) {
