@@ -311,7 +311,11 @@ void TSkinManage::SetMdiMaximised(bool flag) {
     for (TWinSkinForm* f : Frames) {
         if (f->Kind() != TWinSkinForm::FrameKind::MdiChild || f->Lifecycle() == TWinSkinForm::lsDead) continue;
         if (flag) {
-            if (f->RegionSet()) f->RemoveRegion();
+            if (f->RegionSet()) {
+                f->RemoveRegion();
+                // The region went without a redraw: what it had cut off is shown now.
+                RedrawWindow(f->Handle, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN);
+            }
             f->SetCaptionStyles(true);
         } else if (IsIconic(f->Handle)) {
             f->SetCaptionStyles(true);

@@ -22,6 +22,26 @@ std::unordered_map<HWND, TWinSkinForm*>& FrameMap() {
     return frames;
 }
 
+}  // namespace
+
+// Windows in whose procedure chain one of our procedures stays after its frame let go,
+// because another subclass was installed on top of it: the procedure that place
+// passes every message on to, until the window is destroyed or framed again.
+std::unordered_map<HWND, WNDPROC>& PassThroughProcs() {
+    static std::unordered_map<HWND, WNDPROC> procs;
+    return procs;
+}
+
+LRESULT PassThrough(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    const auto it = PassThroughProcs().find(window);
+    if (it == PassThroughProcs().end()) return DefWindowProcW(window, msg, wParam, lParam);
+    const WNDPROC next = it->second;
+    if (msg == WM_NCDESTROY) PassThroughProcs().erase(it);
+    return CallWindowProcW(next, window, msg, wParam, lParam);
+}
+
+namespace {
+
 constexpr UINT kRecalcFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
 
 bool IsSysCommandId(UINT id) {
@@ -61,6 +81,7 @@ TWinSkinForm::TWinSkinForm(forms::TForm* owner)
 
 TWinSkinForm::~TWinSkinForm() {
     if (lifecycle_ != lsDead && savedProc_) DetachForDestroy();
+    UnsubclassMdiClient();
     hoverTimer_.SetEnabled(false);
     RestoreAnimation();
     buttons_.clear();
@@ -124,6 +145,10 @@ void TWinSkinForm::AttachWindow(TSkinData* data) {
     }
     if (exStyle & WS_EX_MDICHILD) kind_ = FrameKind::MdiChild;
     border_ = BorderKindOf(style_);
+    if (kind_ == FrameKind::MdiParent) {
+        savedMenuUpdate_ = data_->MenuUpdate;
+        SubclassMdiClient();
+    }
     if (framePainting_) {
         HMENU menu = GetMenu(Handle);
         if (menu && kind_ != FrameKind::MdiChild) {
@@ -141,6 +166,13 @@ void TWinSkinForm::AttachWindow(TSkinData* data) {
 
 void TWinSkinForm::Subclass() {
     FrameMap()[Handle] = this;
+    // A place an earlier frame left in the chain is taken over rather than stacked
+    // on: two live places of the same procedure on one window could not be told apart.
+    if (auto it = PassThroughProcs().find(Handle); it != PassThroughProcs().end()) {
+        savedProc_ = it->second;
+        PassThroughProcs().erase(it);
+        return;
+    }
     savedProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(Handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FrameWndProc)));
 }
@@ -148,13 +180,15 @@ void TWinSkinForm::Subclass() {
 void TWinSkinForm::Unsubclass() {
     if (!savedProc_) return;
     // Put the old procedure back only while ours is the window's; if another
-    // subclass stacked on top, stay as a pass-through until the window dies.
-    if (IsWindow(Handle) &&
-        GetWindowLongPtrW(Handle, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&FrameWndProc)) {
-        SetWindowLongPtrW(Handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(savedProc_));
-        FrameMap().erase(Handle);
-        savedProc_ = nullptr;
+    // subclass stacked on top, our place stays in the chain and passes messages on.
+    if (IsWindow(Handle)) {
+        if (GetWindowLongPtrW(Handle, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&FrameWndProc))
+            SetWindowLongPtrW(Handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(savedProc_));
+        else
+            PassThroughProcs()[Handle] = savedProc_;
     }
+    FrameMap().erase(Handle);
+    savedProc_ = nullptr;
 }
 
 void TWinSkinForm::UnhookForm() {
@@ -287,6 +321,7 @@ void TWinSkinForm::Detach() {
     if (framePainting_) {
         SetCaptionStyles(true);
         FreeMenuBar(true);
+        UnsubclassMdiClient();
         caption_.Clear();
         captionPainted_ = false;
         RECT w{};
@@ -304,8 +339,9 @@ void TWinSkinForm::Detach() {
         }
         if (regionSet_) SetWindowRgn(Handle, nullptr, TRUE);
         regionSet_ = false;
-    } else if (form_ && lifecycle_ != lsDestroying) {
-        form_->Invalidate();
+    } else {
+        UnsubclassMdiClient();
+        if (form_ && lifecycle_ != lsDestroying) form_->Invalidate();
     }
     lifecycle_ = lsDead;
 }
@@ -315,6 +351,7 @@ void TWinSkinForm::DetachForDestroy() {
     hoverTimer_.SetEnabled(false);
     UnhookForm();
     Unsubclass();
+    UnsubclassMdiClient();
     FreeMenuBar(false);
     caption_.Clear();
     captionPainted_ = false;
@@ -326,8 +363,7 @@ void TWinSkinForm::DetachForDestroy() {
 
 LRESULT CALLBACK TWinSkinForm::FrameWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     TWinSkinForm* frame = FromWindow(hwnd);
-    if (!frame) return DefWindowProcW(hwnd, msg, wParam, lParam);
-    WNDPROC saved = frame->savedProc_;
+    if (!frame) return PassThrough(hwnd, msg, wParam, lParam);
     ++frame->depth_;
     LRESULT result = 0;
     try {
@@ -336,7 +372,6 @@ LRESULT CALLBACK TWinSkinForm::FrameWndProc(HWND hwnd, UINT msg, WPARAM wParam, 
         // Painting and layout errors never end the program; the message is done.
     }
     --frame->depth_;
-    (void)saved;
     return result;
 }
 
@@ -375,6 +410,7 @@ bool TWinSkinForm::Stage1(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
         DetachForDestroy();
         result = saved ? CallWindowProcW(saved, Handle, msg, wParam, lParam) : DefWindowProcW(Handle, msg, wParam, lParam);
         FrameMap().erase(Handle);
+        PassThroughProcs().erase(Handle);
         savedProc_ = nullptr;
         lifecycle_ = lsDead;
         return true;
@@ -448,7 +484,10 @@ LRESULT TWinSkinForm::Stage3(UINT msg, WPARAM wParam, LPARAM lParam, bool contin
     case WM_NCLBUTTONUP: return OnNcLButtonUp(wParam, lParam);
     case WM_NCLBUTTONDBLCLK: return OnNcLButtonDblClk();
     case WM_NCRBUTTONDOWN: return OnNcRButtonDown(wParam, lParam);
-    case SKINMSG_REPAINT: PaintFrame(nullptr); return 0;
+    case SKINMSG_REPAINT:
+        SyncMdiMaximised();
+        PaintFrame(nullptr);
+        return 0;
     }
     return continued ? Forward(msg, wParam, lParam) : 0;
 }
@@ -502,6 +541,7 @@ LRESULT TWinSkinForm::OnSetText(WPARAM wParam, LPARAM lParam) {
 
 LRESULT TWinSkinForm::OnSize(WPARAM wParam, LPARAM lParam) {
     const LRESULT result = Forward(WM_SIZE, wParam, lParam);
+    const WindowState before = state_;
     switch (wParam) {
     case SIZE_RESTORED: state_ = WindowState::Normal; break;
     case SIZE_MINIMIZED: state_ = WindowState::Minimised; break;
@@ -511,6 +551,15 @@ LRESULT TWinSkinForm::OnSize(WPARAM wParam, LPARAM lParam) {
                        (!(SkinManager && SkinManager->MdiMaximised) && state_ == WindowState::Normal);
     if (state_ != WindowState::Minimised && mdiOk && (lifecycle_ == lsSkinned || lifecycle_ == lsRefreshing))
         UpdateRegion();
+    if (kind_ == FrameKind::MdiChild && state_ != before) {
+        // A maximised child must not stay cut to its skinned outline while it paints.
+        if (state_ == WindowState::Maximised && SkinManager && !SkinManager->MdiMaximised)
+            SkinManager->SetMdiMaximised(true);
+        // The parent shows or drops the MDI buttons and brings the MDI flag in line
+        // once Windows has finished with the child.
+        if (HWND client = GetParent(Handle))
+            if (HWND parent = GetParent(client)) PostMessageW(parent, SKINMSG_REPAINT, 0, 0);
+    }
     return result;
 }
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "forms/ExtCtrls.h"
@@ -70,6 +71,9 @@ public:
     void ToggleMinimise();
     void RestoreWindow();
     void SendMdiChildCommand(UINT command);
+    // Draws the buttons of a maximised MDI child into the menu bar's image
+    // (`bar`: the strip in window coordinates); called by the menu bar painter.
+    void PaintMdiButtons(SkinBitmap& barPixels, Rect bar);
 
     // The menu bar.
     void OpenMenuItem(menus::TMenuBtn* item);
@@ -106,6 +110,7 @@ public:
 
 private:
     static LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK MdiClientWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT Forward(UINT msg, WPARAM wParam, LPARAM lParam);
     bool Stage1(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -140,6 +145,14 @@ private:
     void BuildSystemMenu();
     void Subclass();
     void Unsubclass();
+
+    // The MDI client of an MDI parent (MdiFrame.cpp).
+    void SubclassMdiClient();
+    void UnsubclassMdiClient();
+    LRESULT MdiClientProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT ForwardMdiClient(UINT msg, WPARAM wParam, LPARAM lParam);
+    void SyncMdiMaximised();
+    void ReloadMenuBar(HMENU menu);
     void UnhookForm();
     void FreeMenuBar(bool giveBack);
     void SwitchAnimationOff();
@@ -161,6 +174,9 @@ private:
     bool formHooked_ = false;
     int formHandlerDepth_ = 0;
     HWND mdiClient_ = nullptr;
+    WNDPROC mdiClientProc_ = nullptr;  // the MDI client's own, set while we subclass it
+    HWND mdiChildCreating_ = nullptr;  // created by WM_MDICREATE, framed at WM_MDIREFRESHMENU
+    bool savedMenuUpdate_ = true;      // the skin data's MenuUpdate before the first child
     HWND owner_ = nullptr;
     HMENU systemMenu_ = nullptr;     // the window's own, borrowed
     HMENU nativeMenu_ = nullptr;     // the window's menu at attachment, given back on Detach
@@ -201,5 +217,11 @@ private:
     UINT doubleClickTime_;
     bool animationWasOn_ = false;    // switched off by a toggle; back after the command
 };
+
+// Places in a window's procedure chain (ours, for a frame or an MDI client) whose
+// frame has let go while another subclass sat on top: each passes messages on to
+// the procedure it had replaced.
+std::unordered_map<HWND, WNDPROC>& PassThroughProcs();
+LRESULT PassThrough(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
 }  // namespace zuno::skin::frames

@@ -149,6 +149,7 @@ void TWinSkinMenu::PaintBar(HDC dc, Rect r) {
         if (item.Visible) DrawCaption(wdc, item, {p.left, p.top, p.right, p.bottom});
     }
     GdiFlush();
+    frame_.PaintMdiButtons(pixels, r);
     BitBlt(dc, r.left, r.top, width, height, wdc, 0, 0, SRCCOPY);
 }
 

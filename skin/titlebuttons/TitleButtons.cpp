@@ -25,10 +25,11 @@ void TWinSysButton::Paint() {
     frames::DibSurface surface;
     surface.Resize(r.Width(), r.Height());
     if (!surface.Empty()) {
-        // The caption as last painted lies under the button.
+        // The caption as last painted lies under the button; an MDI button sits in
+        // the menu bar, below the caption.
         frames::DibSurface& caption = frame_.Caption();
-        BitBlt(surface.Dc(), 0, 0, r.Width(), r.Height(), caption.Empty() ? dc : caption.Dc(), r.left, r.top,
-               SRCCOPY);
+        const bool onCaption = !caption.Empty() && r.bottom <= caption.Height();
+        BitBlt(surface.Dc(), 0, 0, r.Width(), r.Height(), onCaption ? caption.Dc() : dc, r.left, r.top, SRCCOPY);
         GdiFlush();
         if (IsIcon()) {
             if (HICON icon = frame_.Icon())
@@ -258,6 +259,17 @@ void TWinSkinForm::SendMdiChildCommand(UINT command) {
     SendMessageW(active, WM_SYSCOMMAND, command, 0);
     RestoreAnimation();
     if (SkinManager && SkinManager->MdiMaximised && !IsMdiChildMaximised()) SkinManager->SetMdiMaximised(false);
+}
+
+void TWinSkinForm::PaintMdiButtons(SkinBitmap& barPixels, Rect bar) {
+    if (kind_ != FrameKind::MdiParent || !IsMdiChildMaximised()) return;
+    for (const auto& b : buttons_) {
+        if (b->Data->Visibility != 100 || b->Data->Bitmap.Empty()) continue;
+        const Rect& r = b->BoundsRect;
+        DrawFrameStretched(barPixels, {r.left - bar.left, r.top - bar.top, r.right - bar.left, r.bottom - bar.top},
+                           b->Data->Bitmap, true, std::max(1, b->Data->FrameCount), 1);
+    }
+    if (SkinManager && !SkinManager->MdiMaximised) SkinManager->SetMdiMaximised(true);
 }
 
 void TWinSkinForm::ShowSystemMenu(int x, int y) {

@@ -33,6 +33,15 @@ SkinBitmap Buttons(COLORREF c) {
     return b;
 }
 
+// Three buttons of four frames each, side by side: minimise, restore, close.
+SkinBitmap MdiStrip() {
+    const int a = kFixMdiButton;
+    SkinBitmap b(12 * a, a, P(RGB(10, 10, 10)));
+    const COLORREF colours[3] = {kFixMdiMin, kFixMdiRestore, kFixMdiClose};
+    for (int j = 0; j < 3; ++j) b.Fill({4 * a * j, 0, 4 * a * j + a, a}, P(colours[j]));
+    return b;
+}
+
 skin::SkinPackageMember Bmp(std::string name, const SkinBitmap& b) {
     return {std::move(name), skin::EncodeBmp24(b)};
 }
@@ -60,6 +69,7 @@ std::vector<std::uint8_t> FlatSkinPackage(COLORREF left, int leftWidth) {
         "Visibility=2\r\n"
         "[Button3]\r\nButtonImage=restore.bmp\r\nAction=22\r\nAlign=1\r\nXcoord=40\r\nYcoord=4\r\nframe=4\r\n"
         "Visibility=1\r\n"
+        "[MDICONTROLS]\r\nImage=mdi.bmp\r\n"
         "[Colours]\r\nMenubar=230 230 230\r\nMenuBarText=0 0 0\r\nTitleTextActive=255 255 255\r\n"
         "TitleTextNoActive=128 128 128\r\nButtonFace=240 240 240\r\n";
     std::vector<skin::SkinPackageMember> members;
@@ -71,6 +81,7 @@ std::vector<std::uint8_t> FlatSkinPackage(COLORREF left, int leftWidth) {
     members.push_back(Bmp("close.bmp", Buttons(kFixClose)));
     members.push_back(Bmp("max.bmp", Buttons(kFixMax)));
     members.push_back(Bmp("restore.bmp", Buttons(kFixRestore)));
+    members.push_back(Bmp("mdi.bmp", MdiStrip()));
     return skin::WriteSkinPackage(members);
 }
 

@@ -18,6 +18,10 @@ inline constexpr COLORREF kFixBottom = RGB(200, 200, 0), kFixBottomInactive = RG
 inline constexpr COLORREF kFixClose = RGB(0, 200, 200);
 inline constexpr COLORREF kFixMax = RGB(200, 0, 200 - 1), kFixRestore = RGB(20, 40, 60);
 inline constexpr COLORREF kFixMenuBar = RGB(230, 230, 230);
+// The buttons of a maximised MDI child, 12 x 12 per frame (Xcoord 48, 32, 16).
+inline constexpr COLORREF kFixMdiMin = RGB(10, 120, 10), kFixMdiRestore = RGB(120, 10, 120),
+                          kFixMdiClose = RGB(200, 100, 0);
+inline constexpr int kFixMdiButton = 12;
 
 // Border thicknesses of the fixture: left 5, top 24, right 6, bottom 7. The top
 // piece's two top-left and top-right pixels are magenta (outside the region).

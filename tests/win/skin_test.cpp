@@ -368,3 +368,51 @@ TEST_F(SkinTest, SkinChangeReachesEveryFrameAndDetachKeepsTheClientArea) {
 }
 
 }  // namespace
+
+namespace {
+
+constexpr UINT kAskOwnProc = WM_APP + 7;
+WNDPROC stackedNext = nullptr;
+int stackedSeen = 0;
+
+LRESULT CALLBACK OwnProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+    return msg == kAskOwnProc ? 42 : DefWindowProcW(w, msg, wp, lp);
+}
+
+// Another subclass installed on top of the frame's procedure.
+LRESULT CALLBACK StackedProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == kAskOwnProc) ++stackedSeen;
+    return CallWindowProcW(stackedNext, w, msg, wp, lp);
+}
+
+TEST_F(SkinTest, FrameUnderAnotherSubclassPassesMessagesOnAfterItLetsGo) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = OwnProc;
+    wc.lpszClassName = L"ZunoStackedPlain";
+    RegisterClassW(&wc);
+    HWND w = CreateWindowExW(0, wc.lpszClassName, L"Stacked", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 120, 120, 240, 160,
+                             nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(w);
+    Pump(150);
+    ASSERT_EQ(SendMessageW(w, skin::frames::SKINMSG_QUERY, 0, 0), 1);
+    stackedNext = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StackedProc)));
+    data->SetActive(false);
+    Pump(400);
+    // The frame is gone; its place in the chain reaches the window's own procedure.
+    EXPECT_NE(SendMessageW(w, skin::frames::SKINMSG_QUERY, 0, 0), 1);
+    EXPECT_EQ(SendMessageW(w, kAskOwnProc, 0, 0), 42);
+    data->SetActive(true);
+    Pump(400);
+    ASSERT_TRUE(SkinManager->SkinWindow(w)) << "as at its next activation";
+    Pump(50);
+    // Framed again in the same place, without a loop between the two subclasses.
+    EXPECT_EQ(SendMessageW(w, skin::frames::SKINMSG_QUERY, 0, 0), 1);
+    stackedSeen = 0;
+    EXPECT_EQ(SendMessageW(w, kAskOwnProc, 0, 0), 42);
+    EXPECT_EQ(stackedSeen, 1);
+    DestroyWindow(w);
+    Pump(50);
+    EXPECT_TRUE(errors.empty());
+}
+
+}  // namespace
