@@ -1,5 +1,6 @@
-# Lays out a release folder: zuno.exe with everything it expects beside it.
-# Run as: cmake -DEXE=... -DHOST=<host build> -DDIST=<folder> -P Dist.cmake
+# Lays out a release folder: zuno.exe with everything it expects beside it, and the
+# skin gallery skinview.exe when VIEWER names it.
+# Run as: cmake -DEXE=... [-DVIEWER=...] -DHOST=<host build> -DDIST=<folder> -P Dist.cmake
 foreach(var EXE HOST DIST)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "Dist.cmake needs -D${var}=")
@@ -15,6 +16,9 @@ set(required
   ${HOST}/sound/optionalclick.wav ${DIST}/sound
   ${HOST}/sound/buttonclick.wav ${DIST}/sound
   ${HOST}/sound/menuclick.wav ${DIST}/sound)
+if(VIEWER)
+  list(APPEND required ${VIEWER} ${DIST})
+endif()
 list(LENGTH required n)
 math(EXPR last "${n} - 1")
 foreach(i RANGE 0 ${last} 2)

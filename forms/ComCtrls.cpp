@@ -228,6 +228,7 @@ void TTabSet::SetFirstIndex(int i) {
 }
 
 void TTabSet::UpdateScroller() {
+    if (!scroller_) return;  // sized in the constructor before the scroller exists
     int total = StartMargin + EndMargin;
     for (int w : CaptionWidths()) total += w + 9;
     const bool overflow = total > width_ || firstIndex_ > 0;
