@@ -6,20 +6,32 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "forms/Component.h"
+#include "forms/Control.h"
 #include "forms/Menus.h"
 #include "skin/data/SkinData.h"
 
 namespace zuno::skin::frames {
+
+class TWinSkinForm;
 
 class TSkinData : public forms::TComponent, public skin::TSkinData {
     ZUNO_COMPONENT_CLASS(TSkinData, forms::TComponent)
 public:
     explicit TSkinData(forms::TComponent* owner);
     ~TSkinData() override;
+
+    // Lets the program supply its own wrapper for a control: (Sender the frame,
+    // SkinData, Form, Control, ControlClass in upper case, var SkinnedControl).
+    // A TSkinControl left in SkinnedControl is attached instead of the built-in one.
+    using TOnSkinControl =
+        std::function<void(TWinSkinForm* sender, TSkinData& skinData, forms::TControl* form, forms::TControl* control,
+                           const std::string& controlClass, forms::TComponent*& skinnedControl)>;
+    TOnSkinControl OnSkinControl;
 
     // Solid brush of ButtonFaceColour, rebuilt after every parse; owned.
     HBRUSH FaceBrush = nullptr;

@@ -11,6 +11,8 @@
 #include "forms/Messages.h"
 #include "skin/frames/SkinManage.h"
 #include "skin/frames/WinSkinData.h"
+#include "skin/controls/Discovery.h"
+#include "skin/controls/SkinControl.h"
 #include "skin/menus/WinSkinMenu.h"
 #include "skin/titlebuttons/WinSysButton.h"
 
@@ -82,6 +84,7 @@ TWinSkinForm::TWinSkinForm(forms::TForm* owner)
 TWinSkinForm::~TWinSkinForm() {
     if (lifecycle_ != lsDead && savedProc_) DetachForDestroy();
     UnsubclassMdiClient();
+    FreeWrappers();
     hoverTimer_.SetEnabled(false);
     RestoreAnimation();
     buttons_.clear();
@@ -161,7 +164,52 @@ void TWinSkinForm::AttachWindow(TSkinData* data) {
         LoadFrameMetrics();
     }
     Subclass();
+    DiscoverControls();
     InvalidateRect(Handle, nullptr, TRUE);
+}
+
+// ---- Control wrappers ----------------------------------------------------------
+
+void TWinSkinForm::AddWrapper(controls::TSkinControl* wrapper) {
+    for (controls::TSkinControl* w : Wrappers)
+        if (w == wrapper) return;
+    Wrappers.push_back(wrapper);
+}
+
+void TWinSkinForm::RemoveWrapper(controls::TSkinControl* wrapper) {
+    if (HoveredButton == wrapper) HoveredButton = nullptr;
+    std::erase(Wrappers, wrapper);
+}
+
+void TWinSkinForm::FreeWrappers() {
+    HoveredButton = nullptr;
+    std::vector<controls::TSkinControl*> all;
+    all.swap(Wrappers);
+    for (controls::TSkinControl* w : all) {
+        w->Frame = nullptr;
+        if (w->State != controls::TSkinControl::stDead) w->RestoreControl();
+        delete w;
+    }
+}
+
+void TWinSkinForm::FreeDeadWrappers() {
+    std::vector<controls::TSkinControl*> dead;
+    for (controls::TSkinControl* w : Wrappers)
+        if (w->State == controls::TSkinControl::stDead) dead.push_back(w);
+    for (controls::TSkinControl* w : dead) delete w;  // each one leaves the list
+}
+
+void TWinSkinForm::DiscoverControls() {
+    if (!data_) return;
+    FreeDeadWrappers();
+    try {
+        if (form_)
+            controls::DiscoverComponents(*this, *form_, form_);
+        else
+            controls::DiscoverChildWindows(*this);
+    } catch (...) {
+        // A control that cannot be wrapped keeps its own look; the window stays framed.
+    }
 }
 
 void TWinSkinForm::Subclass() {
@@ -249,6 +297,8 @@ void TWinSkinForm::RefreshSkin() {
         for (forms::TComponent* c : form_->Components())
             if (auto* f = dynamic_cast<forms::TForm*>(c)) f->SetColor(static_cast<forms::TColor>(data_->ButtonFaceColour));
     }
+    const std::vector<controls::TSkinControl*> wrappers = Wrappers;
+    for (controls::TSkinControl* w : wrappers) w->Refresh();
     lifecycle_ = lsRefreshing;
     if (framePainting_) {
         ResizeToClient(true);
@@ -317,6 +367,7 @@ void TWinSkinForm::Detach() {
     if (!savedProc_ && !formHooked_) return;
     UnhookForm();
     Unsubclass();
+    FreeWrappers();
     if (form_ && lifecycle_ != lsDestroying) form_->SetColor(savedColour_);
     if (framePainting_) {
         SetCaptionStyles(true);
@@ -352,6 +403,7 @@ void TWinSkinForm::DetachForDestroy() {
     UnhookForm();
     Unsubclass();
     UnsubclassMdiClient();
+    FreeWrappers();
     FreeMenuBar(false);
     caption_.Clear();
     captionPainted_ = false;
@@ -691,6 +743,11 @@ LRESULT TWinSkinForm::OnNcHitTest(WPARAM wParam, LPARAM lParam) {
 LRESULT TWinSkinForm::OnNcActivate(WPARAM wParam) {
     active_ = LOBYTE(LOWORD(wParam)) != 0;
     hoverTimer_.SetEnabled(active_);
+    if (!active_ && HoveredButton && HoveredButton->Window) {
+        HWND gone = HoveredButton->Window;
+        HoveredButton = nullptr;
+        SendMessageW(gone, controls::kMsgMouseLeave, 0, 0);
+    }
     if (!(kind_ == FrameKind::MdiChild && state_ != WindowState::Normal)) PaintFrame(nullptr);
     return TRUE;
 }

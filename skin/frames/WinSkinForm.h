@@ -28,6 +28,10 @@ namespace zuno::skin::titlebuttons {
 class TWinSysButton;
 }
 
+namespace zuno::skin::controls {
+class TSkinControl;
+}
+
 namespace zuno::skin::frames {
 
 class TSkinData;
@@ -107,6 +111,21 @@ public:
 
     // The frame of a window it subclasses, or null.
     static TWinSkinForm* FromWindow(HWND window);
+
+    // Control wrappers of this window, in attachment order. Listed, not owned: a
+    // wrapper belongs to its control (or to the frame, for plain windows), but the
+    // frame frees every one of them when it lets go of the window.
+    std::vector<controls::TSkinControl*> Wrappers;
+    // The push-button wrapper under the mouse; told when the mouse has gone.
+    controls::TSkinControl* HoveredButton = nullptr;
+    void AddWrapper(controls::TSkinControl* wrapper);
+    void RemoveWrapper(controls::TSkinControl* wrapper);
+    void FreeWrappers();
+    void FreeDeadWrappers();
+    // Frees dead wrappers, then wraps the controls of the window.
+    void DiscoverControls();
+    // Lent to the wrappers for painting off-screen.
+    DibSurface& WorkSurface() { return workSurface_; }
 
 private:
     static LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -210,6 +229,7 @@ private:
     HICON icon_ = nullptr;           // the window's, borrowed
     std::unique_ptr<menus::TWinSkinMenu> menuBar_;
     DibSurface caption_;             // the caption strip as last painted
+    DibSurface workSurface_;         // lent to the control wrappers
     bool captionPainted_ = false;
     bool regionSet_ = false;         // the window system owns a region we set
     forms::TColor savedColour_ = 0;

@@ -10,6 +10,7 @@
 #include "skin/frames/WinSkinData.h"
 #include "skin/frames/WinSkinForm.h"
 #include "skin/menus/WinSkinMenu.h"
+#include "skin/controls/SkinControl.h"
 #include "skin/titlebuttons/WinSysButton.h"
 
 namespace zuno::skin::titlebuttons {
@@ -199,6 +200,17 @@ LRESULT TWinSkinForm::OnNcRButtonDown(WPARAM wParam, LPARAM lParam) {
 }
 
 void TWinSkinForm::HoverTick() {
+    if (HoveredButton && HoveredButton->Window) {
+        POINT cursor{};
+        RECT r{};
+        GetCursorPos(&cursor);
+        GetWindowRect(HoveredButton->Window, &r);
+        if (!PtInRect(&r, cursor) || WindowFromPoint(cursor) != HoveredButton->Window) {
+            HWND gone = HoveredButton->Window;
+            HoveredButton = nullptr;
+            SendMessageW(gone, controls::kMsgMouseLeave, 0, 0);
+        }
+    }
     if (MenuTracking || !HotObject || !IsWindow(Handle)) return;
     POINT cursor{};
     GetCursorPos(&cursor);

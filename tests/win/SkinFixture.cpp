@@ -46,9 +46,24 @@ skin::SkinPackageMember Bmp(std::string name, const SkinBitmap& b) {
     return {std::move(name), skin::EncodeBmp24(b)};
 }
 
+// n frames of w x h side by side, frame i in colours[i].
+SkinBitmap Strip(int w, int h, const COLORREF* colours, int n) {
+    SkinBitmap b(w * n, h);
+    for (int i = 0; i < n; ++i) b.Fill({i * w, 0, (i + 1) * w, h}, P(colours[i]));
+    return b;
+}
+
+std::vector<std::uint8_t> Package(COLORREF left, int leftWidth, bool controls);
+
 }  // namespace
 
-std::vector<std::uint8_t> FlatSkinPackage(COLORREF left, int leftWidth) {
+std::vector<std::uint8_t> FlatSkinPackage(COLORREF left, int leftWidth) { return Package(left, leftWidth, false); }
+
+std::vector<std::uint8_t> ControlsSkinPackage() { return Package(kFixLeft, kFixLeftWidth, true); }
+
+namespace {
+
+std::vector<std::uint8_t> Package(COLORREF left, int leftWidth, bool controls) {
     SkinBitmap top = TwoFrames(40, kFixTopHeight, true, kFixTop, kFixTopInactive);
     // Rounded-corner stand-in: the two outermost pixels of the first row are key.
     for (int f = 0; f < 2; ++f) {
@@ -71,7 +86,14 @@ std::vector<std::uint8_t> FlatSkinPackage(COLORREF left, int leftWidth) {
         "Visibility=1\r\n"
         "[MDICONTROLS]\r\nImage=mdi.bmp\r\n"
         "[Colours]\r\nMenubar=230 230 230\r\nMenuBarText=0 0 0\r\nTitleTextActive=255 255 255\r\n"
-        "TitleTextNoActive=128 128 128\r\nButtonFace=240 240 240\r\n";
+        "TitleTextNoActive=128 128 128\r\nButtonFace=240 240 240\r\n" +
+        std::string(controls ? "ButtonText=0 0 0\r\nButtonShadow=50 50 50\r\n"
+                               "[Buttons]\r\nBitmap=buttons.bmp\r\nCheckButton=check.bmp\r\nRadioButton=radio.bmp\r\n"
+                               "CheckButtonFrame=4\r\nRadioButtonFrame=8\r\nTrans=1\r\n"
+                               "[ComboButton]\r\nImage=combo.bmp\r\n"
+                               "[SunkEdge]\r\nImage=sunk.bmp\r\nLeftWidth=2\r\nRightWidth=2\r\nTopHeight=2\r\n"
+                               "BottomHeight=2\r\n"
+                             : "");
     std::vector<skin::SkinPackageMember> members;
     members.push_back({"skin.ini", std::vector<std::uint8_t>(ini.begin(), ini.end())});
     members.push_back(Bmp("left.bmp", TwoFrames(leftWidth, 40, false, left, kFixLeftInactive)));
@@ -82,7 +104,16 @@ std::vector<std::uint8_t> FlatSkinPackage(COLORREF left, int leftWidth) {
     members.push_back(Bmp("max.bmp", Buttons(kFixMax)));
     members.push_back(Bmp("restore.bmp", Buttons(kFixRestore)));
     members.push_back(Bmp("mdi.bmp", MdiStrip()));
+    if (controls) {
+        members.push_back(Bmp("buttons.bmp", Strip(12, 12, kFixButtonFrames, 5)));
+        members.push_back(Bmp("check.bmp", Strip(kFixCheckCell, kFixCheckCell, kFixCheckFrames, 4)));
+        members.push_back(Bmp("radio.bmp", Strip(kFixCheckCell, kFixCheckCell, kFixRadioFrames, 8)));
+        members.push_back(Bmp("combo.bmp", Strip(8, 8, kFixComboFrames, 4)));
+        members.push_back(Bmp("sunk.bmp", Strip(8, 8, kFixSunkFrames, 4)));
+    }
     return skin::WriteSkinPackage(members);
 }
+
+}  // namespace
 
 }  // namespace zuno::wintest

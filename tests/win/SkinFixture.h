@@ -33,4 +33,20 @@ inline constexpr int kFixButtonWidth = 16, kFixButtonHeight = 14;
 // The package bytes; a variant may give the left border another colour and width.
 std::vector<std::uint8_t> FlatSkinPackage(COLORREF left = kFixLeft, int leftWidth = kFixLeftWidth);
 
+// The controls variant adds flat images for the control wrappers: [Buttons] with five
+// push-button frames, a 4-frame check strip and an 8-frame radio strip of 13-pixel
+// cells, a 4-frame combo button and sunk edge, each frame in its own colour.
+inline constexpr COLORREF kFixFace = RGB(240, 240, 240);
+inline constexpr COLORREF kFixButtonFrames[5] = {RGB(10, 100, 10), RGB(20, 20, 120), RGB(90, 90, 90),
+                                                  RGB(200, 120, 0), RGB(120, 0, 120)};
+inline constexpr COLORREF kFixCheckFrames[4] = {RGB(0, 150, 150), RGB(150, 0, 150), RGB(60, 60, 0), RGB(0, 60, 60)};
+inline constexpr COLORREF kFixRadioFrames[8] = {RGB(1, 50, 1),  RGB(2, 50, 2),  RGB(3, 50, 3),  RGB(4, 50, 4),
+                                                RGB(5, 50, 5),  RGB(6, 50, 6),  RGB(7, 50, 7),  RGB(8, 50, 8)};
+inline constexpr COLORREF kFixComboFrames[4] = {RGB(250, 0, 0), RGB(0, 250, 0), RGB(0, 0, 250), RGB(250, 250, 0)};
+inline constexpr COLORREF kFixSunkFrames[4] = {RGB(100, 0, 0), RGB(0, 100, 0), RGB(0, 0, 100), RGB(100, 100, 0)};
+inline constexpr COLORREF kFixButtonText = RGB(0, 0, 0);
+inline constexpr COLORREF kFixShadow = RGB(50, 50, 50);
+inline constexpr int kFixCheckCell = 13;
+std::vector<std::uint8_t> ControlsSkinPackage();
+
 }  // namespace zuno::wintest

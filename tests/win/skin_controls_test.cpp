@@ -1,0 +1,228 @@
+// The control wrappers on real windows, skinned from the flat-colour fixture:
+// discovery (what gets which wrapper), the pixels of every wrapper family by state,
+// and the controls' behaviour kept under the skin.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <memory>
+#include <thread>
+
+#include "forms/Application.h"
+#include "forms/Buttons.h"
+#include "forms/Form.h"
+#include "forms/Panels.h"
+#include "forms/StdCtrls.h"
+#include "skin/controls/SkinControl.h"
+#include "skin/frames/SkinManage.h"
+#include "skin/frames/WinSkinData.h"
+#include "skin/frames/WinSkinForm.h"
+#include "tests/win/SkinFixture.h"
+
+namespace {
+
+using namespace zuno;
+using namespace zuno::forms;
+using namespace zuno::wintest;
+using skin::controls::TSkinControl;
+using skin::frames::TWinSkinForm;
+
+// Classes of other vendors' libraries, known to the skin only by name.
+class TLMDGroupBox : public TCustomPanel {
+    ZUNO_COMPONENT_CLASS(TLMDGroupBox, TCustomPanel)
+public:
+    explicit TLMDGroupBox(TComponent* owner) : TCustomPanel(owner) {}
+};
+
+class SkinControlsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetCursorPos(0, 0);  // away from every control
+        app = std::make_unique<TApplication>();
+        app->OnException = [this](const std::wstring& text) { errors.push_back(text); };
+        host = app->CreateForm<TForm>(L"ControlsHost");
+        data = new skin::frames::TSkinData(host);
+        data->BeginLoading();
+        data->PackageStream = ControlsSkinPackage();
+        ASSERT_TRUE(data->LoadPackage());
+        data->SetActive(true);
+        data->Loaded();
+    }
+    void TearDown() override {
+        app.reset();
+        EXPECT_TRUE(errors.empty());
+    }
+    void Pump(int ms = 50) {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+        do {
+            app->ProcessMessages();
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        } while (std::chrono::steady_clock::now() < end);
+    }
+    TForm* NewForm(const wchar_t* name, int cw = 300, int ch = 200) {
+        auto* f = app->CreateForm<TForm>(name);
+        f->SetClientSize(cw, ch);
+        f->SetBounds(100, 100, f->Width(), f->Height());
+        return f;
+    }
+    void Show(TForm* f) {
+        f->ShowForm();
+        Pump(200);
+    }
+    template <class T>
+    T* Add(TForm* f, TWinControl* parent, int x, int y, int w, int h, const wchar_t* caption = L"",
+           TComponent* owner = nullptr) {
+        auto* c = new T(owner ? owner : f);
+        c->SetParent(parent ? parent : f);
+        c->SetBounds(x, y, w, h);
+        c->SetCaption(caption);
+        return c;
+    }
+    static TWinSkinForm* FrameOf(TForm* f) { return TWinSkinForm::FromWindow(f->Handle()); }
+    // The wrapper of a control: by window, or by window-less control.
+    static TSkinControl* WrapperOf(TForm* f, TControl* c) {
+        TWinSkinForm* frame = FrameOf(f);
+        if (!frame) return nullptr;
+        auto* w = dynamic_cast<TWinControl*>(c);
+        for (TSkinControl* s : frame->Wrappers)
+            if ((w && s->Window == w->HandleIfAllocated()) || (s->GraphicControl && s->GraphicControl == c)) return s;
+        return nullptr;
+    }
+    static std::string WrapperClass(TForm* f, TControl* c) {
+        TSkinControl* s = WrapperOf(f, c);
+        return s ? std::string(s->ClassName()) : "none";
+    }
+    // A pixel of a control's window as shown on screen.
+    static COLORREF Pixel(TWinControl* c, int x, int y) {
+        RECT r;
+        GetWindowRect(c->Handle(), &r);
+        HDC dc = GetDC(nullptr);
+        const COLORREF colour = GetPixel(dc, r.left + x, r.top + y);
+        ReleaseDC(nullptr, dc);
+        return colour;
+    }
+    // The pixel of the control that differs most from `face` in green.
+    static COLORREF TextPixel(TWinControl* c, COLORREF face) {
+        RECT r;
+        GetWindowRect(c->Handle(), &r);
+        HDC dc = GetDC(nullptr);
+        COLORREF best = face;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) {
+                const COLORREF p = GetPixel(dc, x, y);
+                if (std::abs(GetGValue(p) - GetGValue(face)) > std::abs(GetGValue(best) - GetGValue(face))) best = p;
+            }
+        ReleaseDC(nullptr, dc);
+        return best;
+    }
+
+    std::unique_ptr<TApplication> app;
+    TForm* host = nullptr;
+    skin::frames::TSkinData* data = nullptr;
+    std::vector<std::wstring> errors;
+};
+
+// ---- Discovery -------------------------------------------------------------------
+
+TEST_F(SkinControlsTest, DiscoveryFollowsTagsControlSetAndClassNameMap) {
+    data->SkinControls.Exclude(skin::TSkinControlType::xcBitBtn);
+    data->Skin3rd.insert(data->Skin3rd.begin(), "TPanel=nil");
+    TForm* f = NewForm(L"Discovery", 400, 300);
+    auto* plain = Add<TButton>(f, nullptr, 10, 10, 80, 30, L"plain");
+    auto* tagged = Add<TButton>(f, nullptr, 100, 10, 80, 30, L"tag 199");
+    tagged->Tag = 199;
+    auto* bitmap = Add<TBitBtn>(f, nullptr, 190, 10, 80, 30, L"bitmap");
+    auto* lmd = Add<TLMDGroupBox>(f, nullptr, 10, 50, 150, 100, L"lmd");
+    auto* panel = Add<TPanel>(f, nullptr, 170, 50, 150, 100, L"nil");
+    auto* inPanel = Add<TButton>(f, panel, 10, 10, 80, 30, L"in nil", panel);
+    Show(f);
+    struct Case {
+        TControl* control;
+        const char* wrapper;
+        const char* why;
+    } cases[] = {
+        {plain, "TSkinButton", "a push button"},
+        {tagged, "none", "Tag 199 mod 100 is DisableTag 99"},
+        {bitmap, "none", "a bitmap button without xcBitBtn is not even a plain button"},
+        {lmd, "TSkinGroupBox", "TLMDGroupBox takes the first class-name line"},
+        {panel, "none", "kind nil"},
+        {inPanel, "none", "nil stops the walk into the panel"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(WrapperClass(f, c.control), c.wrapper) << c.why;
+}
+
+// ---- Push buttons ------------------------------------------------------------------
+
+TEST_F(SkinControlsTest, ButtonFramesByStateAndNoClickWhenReleasedOutside) {
+    TForm* f = NewForm(L"Buttons", 400, 120);
+    auto* focus = Add<TButton>(f, nullptr, 10, 10, 80, 30, L"focus");
+    auto* normal = Add<TButton>(f, nullptr, 100, 10, 80, 30, L"normal");
+    auto* byDefault = Add<TButton>(f, nullptr, 190, 10, 80, 30, L"default");
+    byDefault->Default = true;
+    auto* disabled = Add<TButton>(f, nullptr, 280, 10, 80, 30, L"off");
+    disabled->SetEnabled(false);
+    int clicks = 0;
+    normal->OnClick = [&](TComponent*) { ++clicks; };
+    Show(f);
+    focus->SetFocus();
+    Pump(100);
+    EXPECT_EQ(Pixel(normal, 3, 3), kFixButtonFrames[0]) << "frame 1";
+    EXPECT_EQ(Pixel(focus, 3, 3), kFixButtonFrames[3]) << "focused: frame 4";
+    EXPECT_EQ(Pixel(byDefault, 3, 3), kFixButtonFrames[4]) << "default: frame 5";
+    EXPECT_EQ(Pixel(disabled, 3, 3), kFixButtonFrames[2]) << "disabled: frame 3";
+    // Captions are smoothed: their strongest pixel shows the text colour.
+    EXPECT_GE(TextPixel(disabled, kFixButtonFrames[2]), RGB(0x70, 0x70, 0x70)) << "grey caption";
+    EXPECT_LE(TextPixel(disabled, kFixButtonFrames[2]), RGB(0x80, 0x80, 0x80)) << "grey caption";
+    EXPECT_LT(GetGValue(TextPixel(normal, kFixButtonFrames[0])), 0x30) << "black caption";
+
+    // The frame's hover timer checks where the mouse really is.
+    const RECT at = normal->BoundsRect();
+    POINT centre{(at.left + at.right) / 2, (at.top + at.bottom) / 2};
+    ClientToScreen(f->Handle(), &centre);
+    SetCursorPos(centre.x, centre.y);
+    SendMessageW(normal->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    Pump(50);
+    EXPECT_EQ(Pixel(normal, 3, 3), kFixButtonFrames[3]) << "hot: frame 4";
+    SendMessageW(normal->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    Pump(50);
+    EXPECT_EQ(Pixel(normal, 3, 3), kFixButtonFrames[1]) << "pressed: frame 2";
+    // The mouse leaves with the button held and is released elsewhere.
+    SetCursorPos(0, 0);
+    normal->Perform(CM_MOUSELEAVE);
+    SendMessageW(f->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 100));
+    Pump(50);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(Pixel(normal, 3, 3), kFixButtonFrames[3]) << "no longer pressed, focused since the press";
+    SendMessageW(normal->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(normal->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    Pump(50);
+    EXPECT_EQ(clicks, 1) << "pressed and released inside";
+    SendMessageW(normal->Handle(), WM_KEYDOWN, VK_SPACE, 0);
+    SendMessageW(normal->Handle(), WM_KEYUP, VK_SPACE, 0xC0000001);
+    Pump(50);
+    EXPECT_EQ(clicks, 2) << "space still clicks";
+}
+
+TEST_F(SkinControlsTest, WrappersLetGoOnNoSkinAndWhenTheirControlGoesFirst) {
+    TForm* f = NewForm(L"Detach", 300, 100);
+    auto* kept = Add<TButton>(f, nullptr, 10, 10, 80, 30, L"kept");
+    auto* gone = Add<TButton>(f, nullptr, 100, 10, 80, 30, L"gone");
+    int clicks = 0;
+    kept->OnClick = [&](TComponent*) { ++clicks; };
+    Show(f);
+    ASSERT_NE(WrapperOf(f, gone), nullptr);
+    const size_t before = FrameOf(f)->Wrappers.size();
+    delete gone;
+    EXPECT_EQ(FrameOf(f)->Wrappers.size(), before - 1) << "the wrapper went with its control";
+    // Skinning off: the frames let go, the button is the system's again and still clicks.
+    data->SetActive(false);
+    Pump(400);
+    EXPECT_EQ(FrameOf(f), nullptr);
+    EXPECT_NE(Pixel(kept, 3, 3), kFixButtonFrames[0]);
+    SendMessageW(kept->Handle(), BM_CLICK, 0, 0);
+    Pump(50);
+    EXPECT_EQ(clicks, 1);
+}
+
+}  // namespace
