@@ -75,10 +75,16 @@ void TToolBar::CustomDraw(TMessage& m) {
     TToolButton* b = ByCommand(static_cast<int>(cd->nmcd.dwItemSpec));
     if (!b) return;
     bool defaultDraw = true;
+    const COLORREF before = GetTextColor(cd->nmcd.hdc);
     OnCustomDrawButton(this, b, cd->nmcd.uItemState, cd->nmcd.hdc, defaultDraw);
-    // The handler painted the face: the control adds only the caption.
-    m.Result = defaultDraw ? TBCDRF_NOEDGES | TBCDRF_NOBACKGROUND : CDRF_SKIPDEFAULT;
-    if (defaultDraw && !b->Enabled) m.Result = CDRF_DODEFAULT;
+    if (!defaultDraw) {
+        m.Result = CDRF_SKIPDEFAULT;
+        return;
+    }
+    // A text colour the handler chose is the caption's; the control draws the rest.
+    const COLORREF after = GetTextColor(cd->nmcd.hdc);
+    if (after != before) cd->clrText = after;
+    m.Result = CDRF_DODEFAULT;
 }
 
 void TToolBar::WndProc(TMessage& m) {

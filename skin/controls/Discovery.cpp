@@ -6,6 +6,8 @@
 
 #include "forms/Buttons.h"
 #include "forms/Panels.h"
+#include "forms/ComCtrls.h"
+#include "skin/commonctrls/CommonWrappers.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/controls/WrapperFactory.h"
 #include "skin/controls/core/ControlRules.h"
@@ -49,6 +51,7 @@ bool EnsureWindow(forms::TControl* c) {
 
 void Attach(TWinSkinForm& frame, TSkinControl* s, forms::TControl* c, const ControlDecision& d) {
     frames::TSkinData* data = frame.SkinData();
+    if (AttachScrollWrapper(s, c, data, d.ownThumb, frame, &frame.WorkSurface())) return;
     if (!d.attachToWindow) {
         s->AttachToControl(&frame, data, d.ownsColour, &frame.WorkSurface());
         return;
@@ -101,6 +104,9 @@ void DiscoverControl(TWinSkinForm& frame, forms::TComponent& container, forms::T
         facts.scrollStyle = (GetWindowLongPtrW(w->HandleIfAllocated(), GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL)) != 0;
     const ControlDecision d = ClassifyControl(facts, data->Skin3rd);
     ApplySettings(c, d);
+    if (d.toolBar) InstallToolBarPainter(frame, c);
+    if (d.switchOffGrip)
+        if (auto* bar = dynamic_cast<forms::TStatusBar*>(c)) bar->SetSizeGrip(false);
     if (d.childKind != SkinKind::None) {
         if (auto* w = dynamic_cast<forms::TWinControl*>(c)) {
             const std::vector<forms::TControl*> children = w->Controls();

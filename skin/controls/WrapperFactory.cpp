@@ -1,6 +1,7 @@
 // From wrapper kind to wrapper class.
 #include "skin/controls/WrapperFactory.h"
 
+#include "skin/commonctrls/CommonWrappers.h"
 #include "skin/controls/SkinBoxes.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinChecks.h"
@@ -21,7 +22,7 @@ TSkinControl* CreateWrapper(SkinKind kind, forms::TComponent* owner) {
     case SkinKind::GroupBox: return new TSkinGroupBox(owner);
     case SkinKind::Box: return new TSkinBox(owner);
     case SkinKind::Sizer: return new TSkinSizer(owner);
-    default: return nullptr;
+    default: return CreateCommonWrapper(kind, owner);
     }
 }
 
