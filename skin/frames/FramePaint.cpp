@@ -110,9 +110,23 @@ void TWinSkinForm::PaintCaption(HDC dc, int w, const SkinBitmap& leftImage, cons
     LayoutTitleButtons();
     PaintTitleButtons(caption_.Dc(), pixels);
     GdiFlush();
-    BitBlt(dc, 0, 0, w, m_.top, caption_.Dc(), 0, 0, SRCCOPY);
-    SetBkMode(dc, OPAQUE);
+    if (dc) {
+        BitBlt(dc, 0, 0, w, m_.top, caption_.Dc(), 0, 0, SRCCOPY);
+        SetBkMode(dc, OPAQUE);
+    }
     captionPainted_ = true;
+}
+
+void TWinSkinForm::ComposeCaption() {
+    if (!data_ || border_ == BorderKind::None) return;
+    RECT wr{};
+    GetWindowRect(Handle, &wr);
+    try {
+        PaintCaption(nullptr, wr.right - wr.left, SkinBitmap{}, SkinBitmap{});
+    } catch (...) {
+        // The outline then comes from the top piece alone.
+        captionPainted_ = false;
+    }
 }
 
 void TWinSkinForm::PaintCaptionText(HDC cdc, SkinBitmap& pixels, int w) {
@@ -165,10 +179,11 @@ void TWinSkinForm::UpdateRegion() {
     if (w == lastRegionSize_.cx && h == lastRegionSize_.cy && kind_ != FrameKind::MdiChild && lifecycle_ != lsRefreshing)
         return;
     regionSet_ = false;
+    ++regionBuilds_;
     const bool anyTrans = data_->LeftBorder.Trans != 0 || data_->RightBorder.Trans != 0 ||
                           data_->TopBorder.Trans != 0 || data_->BottomBorder.Trans != 0;
     if (!anyTrans) {
-        if (SetWindowRgn(Handle, CreateRectRgn(0, 0, w, h), TRUE)) regionSet_ = true;
+        if (SetWindowRgn(Handle, CreateRectRgn(0, 0, w, h), !deferRedraw_)) regionSet_ = true;
         return;
     }
     lastRegionSize_ = {w, h};
@@ -207,7 +222,7 @@ void TWinSkinForm::UpdateRegion() {
         }
     }
     // Once set, the region belongs to the window system: never delete it.
-    if (SetWindowRgn(Handle, region.Get(), TRUE)) {
+    if (SetWindowRgn(Handle, region.Get(), !deferRedraw_)) {
         region.Release();
         regionSet_ = true;
     }

@@ -301,17 +301,68 @@ void TWinSkinForm::RefreshSkin() {
     for (controls::TSkinControl* w : wrappers) w->Refresh();
     lifecycle_ = lsRefreshing;
     if (framePainting_) {
-        ResizeToClient(true);
-        lifecycle_ = lsSkinned;
-        UpdateRegion();
+        ReshapeOnce(true);
+    } else {
+        InvalidateRect(Handle, nullptr, TRUE);
     }
     lifecycle_ = lsSkinned;
-    InvalidateRect(Handle, nullptr, TRUE);
+}
+
+// Gives the window its new outer size and region without painting in between, then
+// has it painted once, together with whatever it no longer covers. Painting after
+// each step would draw every frame two or three times over.
+void TWinSkinForm::ReshapeOnce(bool keepHeight) {
+    // What the window covers now, on screen: its rectangle cut by its region.
+    RECT before{};
+    GetWindowRect(Handle, &before);
+    GdiObject<HRGN> covered(CreateRectRgn(0, 0, 0, 0));
+    if (covered.Get() && GetWindowRgn(Handle, covered.Get()) != ERROR)
+        OffsetRgn(covered.Get(), before.left, before.top);
+    else if (covered.Get())
+        SetRectRgn(covered.Get(), before.left, before.top, before.right, before.bottom);
+    // A caption painted from the previous skin must not shape the new outline: it is
+    // composed again off-screen, as the window is about to show it.
+    const bool composeCaption = captionPainted_;
+    captionPainted_ = false;
+    const int builds = regionBuilds_;
+    deferRedraw_ = true;
+    struct Undefer {
+        bool& flag;
+        ~Undefer() { flag = false; }
+    } undefer{deferRedraw_};
+    ResizeToClient(keepHeight);
+    if (composeCaption) ComposeCaption();
+    // A refresh rebuilds the outline even at the same size: the skin has changed.
+    if (composeCaption || regionBuilds_ == builds) {
+        if (lifecycle_ == lsResizing) lifecycle_ = lsSkinned;
+        UpdateRegion();
+    }
+    deferRedraw_ = false;
+    RedrawWindow(Handle, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN);
+    ExposeUncovered(covered.Get());
+}
+
+// `before`: what the window covered before (screen coordinates); the windows
+// beneath repaint what it covers no more.
+void TWinSkinForm::ExposeUncovered(HRGN before) {
+    if (!before) return;
+    RECT now{};
+    GetWindowRect(Handle, &now);
+    GdiObject<HRGN> gone(CreateRectRgn(0, 0, 0, 0));
+    GdiObject<HRGN> kept(CreateRectRgn(0, 0, 0, 0));
+    if (!gone.Get() || !kept.Get() || CombineRgn(gone.Get(), before, nullptr, RGN_COPY) == ERROR) return;
+    if (GetWindowRgn(Handle, kept.Get()) != ERROR)
+        OffsetRgn(kept.Get(), now.left, now.top);
+    else
+        SetRectRgn(kept.Get(), now.left, now.top, now.right, now.bottom);
+    if (CombineRgn(gone.Get(), gone.Get(), kept.Get(), RGN_DIFF) > NULLREGION)
+        RedrawWindow(nullptr, nullptr, gone.Get(), RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void TWinSkinForm::ResizeToClient(bool keepHeight) {
+    const UINT quiet = deferRedraw_ ? SWP_NOREDRAW | SWP_DEFERERASE : 0;
     if (state_ == WindowState::Maximised) {
-        SetWindowPos(Handle, nullptr, 0, 0, 0, 0, kRecalcFlags);
+        SetWindowPos(Handle, nullptr, 0, 0, 0, 0, kRecalcFlags | quiet);
         return;
     }
     // The client area measured before any change: the window keeps exactly that size
@@ -340,7 +391,8 @@ void TWinSkinForm::ResizeToClient(bool keepHeight) {
             width = needed;
         }
     }
-    SetWindowPos(Handle, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    SetWindowPos(Handle, nullptr, 0, 0, width, height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED | quiet);
 }
 
 bool TWinSkinForm::IsMdiChildMaximised() const {
@@ -676,9 +728,7 @@ LRESULT TWinSkinForm::OnFirstShow() {
             SetWindowPos(Handle, nullptr, 0, 0, 0, 0, kRecalcFlags);
         } else if (state_ != WindowState::Minimised && border_ != BorderKind::None) {
             lifecycle_ = lsResizing;
-            ResizeToClient(false);
-            lifecycle_ = lsSkinned;
-            UpdateRegion();
+            ReshapeOnce(false);
         }
     }
     lifecycle_ = lsSkinned;

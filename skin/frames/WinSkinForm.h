@@ -65,6 +65,7 @@ public:
     void PaintFrame(HDC dc);
     bool IsMdiChildMaximised() const;
     void ResizeToClient(bool keepHeight);
+    void ReshapeOnce(bool keepHeight);
 
     // Title buttons and window commands.
     void LayoutTitleButtons();
@@ -181,7 +182,10 @@ private:
     // Painting (FramePaint.cpp).
     void PaintBorderPiece(HDC dc, int index, Rect rect, SkinBitmap* keep);
     SkinBitmap ComposePiece(int index, int width, int height) const;
+    // With a null DC the caption is only composed into the caption bitmap.
     void PaintCaption(HDC dc, int w, const SkinBitmap& leftImage, const SkinBitmap& rightImage);
+    void ComposeCaption();
+    void ExposeUncovered(HRGN before);
     void PaintCaptionText(HDC captionDc, SkinBitmap& pixels, int w);
 
     forms::TForm* form_;             // borrowed; null for plain windows and once it is gone
@@ -211,6 +215,8 @@ private:
     SIZE nativeExtra_{};             // window size minus client size before attachment
     RECT savedClient_{};
     SIZE lastRegionSize_{-1, -1};
+    int regionBuilds_ = 0;           // counts rebuilt regions
+    bool deferRedraw_ = false;       // size and region change without painting
     RECT paintRect_{};               // window rectangle (screen) at the last paint
     Rect titleRect_;
     int largestRightLeft_ = 0;

@@ -53,20 +53,22 @@ SkinBitmap Strip(int w, int h, const COLORREF* colours, int n) {
     return b;
 }
 
-std::vector<std::uint8_t> Package(COLORREF left, int leftWidth, bool controls);
+std::vector<std::uint8_t> Package(COLORREF left, int leftWidth, bool controls, bool roundCorners);
 
 }  // namespace
 
-std::vector<std::uint8_t> FlatSkinPackage(COLORREF left, int leftWidth) { return Package(left, leftWidth, false); }
+std::vector<std::uint8_t> FlatSkinPackage(COLORREF left, int leftWidth, bool roundCorners) {
+    return Package(left, leftWidth, false, roundCorners);
+}
 
-std::vector<std::uint8_t> ControlsSkinPackage() { return Package(kFixLeft, kFixLeftWidth, true); }
+std::vector<std::uint8_t> ControlsSkinPackage() { return Package(kFixLeft, kFixLeftWidth, true, true); }
 
 namespace {
 
-std::vector<std::uint8_t> Package(COLORREF left, int leftWidth, bool controls) {
+std::vector<std::uint8_t> Package(COLORREF left, int leftWidth, bool controls, bool roundCorners) {
     SkinBitmap top = TwoFrames(40, kFixTopHeight, true, kFixTop, kFixTopInactive);
     // Rounded-corner stand-in: the two outermost pixels of the first row are key.
-    for (int f = 0; f < 2; ++f) {
+    for (int f = 0; f < 2 && roundCorners; ++f) {
         const int y = f * kFixTopHeight;
         top.SetPixel(0, y, skin::kKeyPixel);
         top.SetPixel(1, y, skin::kKeyPixel);

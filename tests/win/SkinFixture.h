@@ -30,8 +30,10 @@ inline constexpr int kFixLeftWidth = 5, kFixTopHeight = 24, kFixRightWidth = 6, 
 // maximise (Action 1, Visibility 2) and restore (Action 22, Visibility 1) at Xcoord 40.
 inline constexpr int kFixButtonWidth = 16, kFixButtonHeight = 14;
 
-// The package bytes; a variant may give the left border another colour and width.
-std::vector<std::uint8_t> FlatSkinPackage(COLORREF left = kFixLeft, int leftWidth = kFixLeftWidth);
+// The package bytes; a variant may give the left border another colour and width,
+// or the top piece square corners.
+std::vector<std::uint8_t> FlatSkinPackage(COLORREF left = kFixLeft, int leftWidth = kFixLeftWidth,
+                                          bool roundCorners = true);
 
 // The controls variant adds flat images for the control wrappers: [Buttons] with five
 // push-button frames, a 4-frame check strip and an 8-frame radio strip of 13-pixel

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <map>
 #include <memory>
 #include <thread>
 
@@ -72,6 +73,20 @@ protected:
         RECT r;
         GetClientRect(w, &r);
         return {r.right, r.bottom};
+    }
+    // Loads a package through a file, as the skin menu does.
+    void ChangeSkin(const std::vector<std::uint8_t>& bytes) {
+        wchar_t dir[MAX_PATH];
+        GetTempPathW(MAX_PATH, dir);
+        const std::wstring path = std::wstring(dir) + L"skin-change-test.skn";
+        HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+        CloseHandle(h);
+        char narrow[MAX_PATH * 4];  // skin paths are UTF-8
+        WideCharToMultiByte(CP_UTF8, 0, path.c_str(), -1, narrow, sizeof narrow, nullptr, nullptr);
+        data->SetSkinFile(narrow);
+        DeleteFileW(path.c_str());
     }
     static bool InRegion(HWND w, int x, int y) {
         HRGN rgn = CreateRectRgn(0, 0, 0, 0);
@@ -325,19 +340,7 @@ TEST_F(SkinTest, SkinChangeReachesEveryFrameAndDetachKeepsTheClientArea) {
     data->OnSkinChanged = [&](skin::TSkinData&) { ++changes; };
     // The same fixture with the left border in another colour and wider.
     const COLORREF newLeft = RGB(255, 128, 0);
-    std::vector<std::uint8_t> bytes = FlatSkinPackage(newLeft, 9);
-    wchar_t dir[MAX_PATH];
-    GetTempPathW(MAX_PATH, dir);
-    const std::wstring path = std::wstring(dir) + L"skin-change-test.skn";
-    {
-        HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-        CloseHandle(h);
-    }
-    char narrow[MAX_PATH * 4];  // skin paths are UTF-8
-    WideCharToMultiByte(CP_UTF8, 0, path.c_str(), -1, narrow, sizeof narrow, nullptr, nullptr);
-    data->SetSkinFile(narrow);
+    ChangeSkin(FlatSkinPackage(newLeft, 9));
     ASSERT_FALSE(data->NoSkin);
     Pump(100);
     EXPECT_EQ(changes, 0) << "the refresh waits for the command timer";
@@ -351,7 +354,6 @@ TEST_F(SkinTest, SkinChangeReachesEveryFrameAndDetachKeepsTheClientArea) {
     EXPECT_EQ(ClientSize(a->Handle()).cy, 120);
     EXPECT_EQ(WindowSize(a->Handle()).cx, 220 + 9 + kFixRightWidth);
     EXPECT_EQ(ClientSize(b->Handle()).cy, 90);
-    DeleteFileW(path.c_str());
 
     data->SetActive(false);
     Pump(400);
@@ -365,6 +367,31 @@ TEST_F(SkinTest, SkinChangeReachesEveryFrameAndDetachKeepsTheClientArea) {
     EXPECT_EQ(ClientSize(a->Handle()).cy, 120);
     EXPECT_EQ(ClientSize(b->Handle()).cx, 180);
     EXPECT_EQ(ClientSize(b->Handle()).cy, 90);
+}
+
+// Counts the frame paints each window of the thread receives.
+std::map<HWND, int> ncPaints;
+LRESULT CALLBACK CountNcPaint(int code, WPARAM wp, LPARAM lp) {
+    if (code >= 0 && reinterpret_cast<CWPSTRUCT*>(lp)->message == WM_NCPAINT)
+        ++ncPaints[reinterpret_cast<CWPSTRUCT*>(lp)->hwnd];
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+TEST_F(SkinTest, SkinOfTheSameSizeReshapesEveryOutlineAndPaintsEachFrameOnce) {
+    TForm* a = ShowForm(L"ReshapeA", 220, 120);
+    TForm* b = ShowForm(L"ReshapeB", 180, 90);
+    b->SetBounds(400, 100, b->Width(), b->Height());
+    Pump(100);
+    for (TForm* f : {a, b}) ASSERT_FALSE(InRegion(f->Handle(), kFixLeftWidth, 0)) << "rounded corner";
+    ncPaints.clear();
+    HHOOK counter = SetWindowsHookExW(WH_CALLWNDPROC, CountNcPaint, nullptr, GetCurrentThreadId());
+    ChangeSkin(FlatSkinPackage(kFixLeft, kFixLeftWidth, false));
+    Pump(400);
+    UnhookWindowsHookEx(counter);
+    for (TForm* f : {a, b}) {
+        EXPECT_TRUE(InRegion(f->Handle(), kFixLeftWidth, 0)) << "square corner of the new skin";
+        EXPECT_EQ(ncPaints[f->Handle()], 1) << "resized and reshaped, then painted once";
+    }
 }
 
 }  // namespace
