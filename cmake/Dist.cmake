@@ -7,6 +7,22 @@ foreach(var EXE HOST DIST)
   endif()
 endforeach()
 
+# Start from an empty folder so that nothing from an earlier layout (a renamed skin, a
+# dropped file) ships; only what a user's run left there (zuno.ini, result logs) stays.
+if(EXISTS ${DIST})
+  file(GLOB_RECURSE old LIST_DIRECTORIES false RELATIVE ${DIST} ${DIST}/*)
+  foreach(name ${old})
+    if(NOT name MATCHES "^zuno[^/]*\\.(ini|txt)$")
+      file(REMOVE ${DIST}/${name})
+    endif()
+  endforeach()
+  file(GLOB entries LIST_DIRECTORIES true ${DIST}/*)
+  foreach(entry ${entries})
+    if(IS_DIRECTORY ${entry})
+      file(REMOVE_RECURSE ${entry})
+    endif()
+  endforeach()
+endif()
 file(MAKE_DIRECTORY ${DIST}/skin ${DIST}/sound)
 set(required
   ${EXE} ${DIST}

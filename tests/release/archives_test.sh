@@ -37,12 +37,23 @@ unmarked_names() {
   done
 }
 
+# What a release folder must hold and nothing more: a stale file left by an earlier
+# layout would otherwise ship in the archives and installers.
+release_set() {  # $1: release folder
+  {
+    printf '%s\n' ZunoHelp.chm faq.txt test.dll zuno.exe sound/buttonclick.wav sound/menuclick.wav sound/optionalclick.wav
+    [ ! -f "$1/skinview.exe" ] || echo skinview.exe
+    (cd "$root/build/host/skins" && find . -name '*.skn' ! -name default.skn -printf 'skin/%P\n')
+  } | LC_ALL=C sort
+}
+
 for arch in win32 win64; do
   name=zuno-4.3-$arch
   archive=$root/dist/$name.zip
   folder=$root/dist/$arch
   log "archive $name.zip"
   [ -f "$archive" ] || { printf '  FAIL  %s missing\n' "$archive"; failures=$((failures + 1)); continue; }
+  check "dist/$arch holds exactly the release set" diff <(release_set "$folder") <(release_files "$folder")
   check "$name: every entry under $name/" test -z "$(unzip -Z1 "$archive" | grep -v "^$name/" || true)"
   check "$name: same file list as dist/$arch" diff <(zip_files "$archive" "$name") <(release_files "$folder")
   check "$name: archive intact" unzip -tqq "$archive"
