@@ -97,8 +97,8 @@ void TForm1::CreateDisplayPage() {
 
     auto setUp = [this](TButtonControl* c, auto* enhanced, const std::wstring& name) {
         c->Name = name;
+        c->ParentColor = true;  // the page's colour, also when a skin gives it the face colour
         c->SetParent(GroupBox1);
-        c->SetColor(clHighlightText);
         c->Font().Set(L"宋体", 16);
         c->SetBounds(16, 20, 481, 20);
         c->SetVisible(false);

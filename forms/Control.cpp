@@ -65,6 +65,7 @@ void TControl::SetParent(TWinControl* parent) {
     if (parent_) parent_->RemoveControl(this);
     parent_ = parent;
     if (parent_) {
+        if (ParentColor) FollowParentColor(parent_->Color());
         if (ParentFont) {
             font_.OnChange = nullptr;
             font_.Assign(parent_->Font());
@@ -114,10 +115,16 @@ void TControl::SetCaption(const std::wstring& text) {
 }
 
 void TControl::SetColor(TColor c) {
+    ParentColor = false;
     if (color_ == c) return;
     color_ = c;
     ColorChanged();
     Perform(CM_COLORCHANGED);
+}
+
+void TControl::FollowParentColor(TColor c) {
+    SetColor(c);
+    ParentColor = true;
 }
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -342,7 +349,13 @@ void TWinControl::PropagateFont() {
     }
 }
 
+void TWinControl::PropagateColor() {
+    for (TControl* c : controls_)
+        if (c->ParentColor) c->FollowParentColor(color_);
+}
+
 void TWinControl::ColorChanged() {
+    PropagateColor();
     if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
 }
 

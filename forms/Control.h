@@ -68,7 +68,10 @@ public:
     void SetCaption(const std::wstring& text);
 
     TColor Color() const { return color_; }
+    // Setting a colour of its own ends following the parent's.
     void SetColor(TColor c);
+    // Takes the parent's colour, now and whenever the parent's colour changes.
+    bool ParentColor = false;
     TFont& Font() { return font_; }
     const TFont& Font() const { return font_; }
     bool ParentFont = false;
@@ -110,6 +113,7 @@ protected:
 
 private:
     friend class TWinControl;
+    void FollowParentColor(TColor c);
     HBRUSH brush_ = nullptr;
     TColor brushColor_ = 0;
 };
@@ -203,6 +207,8 @@ protected:
     // Called when the font of this control changed, after the children that follow
     // their parent's font have been updated.
     void PropagateFont();
+    // Gives the children that follow their parent's colour this control's colour.
+    void PropagateColor();
     void BoundsChanged() override;
     void TextChanged() override;
     void FontChanged() override;

@@ -23,6 +23,7 @@ Tmsg::Tmsg(TComponent* owner) : TForm(owner, L"msg") {
 
     MessageLabel = new TLabel(this);
     MessageLabel->Name = L"MessageLabel";
+    MessageLabel->ParentColor = true;  // the form's colour: no grey box on a skinned form
     MessageLabel->SetParent(this);
     MessageLabel->SetAutoSize(false);
     MessageLabel->SetWordWrap(true);

@@ -5,8 +5,7 @@
 #include <windows.h>
 
 #include "bench/win/BenchUtil.h"
-
-#include <sqlite3.h>
+#include "bench/win/LongPageDatabase.h"
 
 #include <algorithm>
 #include <chrono>
@@ -26,36 +25,6 @@ using namespace zuno;
 using namespace zuno::bench;
 
 namespace {
-
-
-
-
-// A copy of the sample database with one more test: two questions, each with a
-// picture and twelve options of about 130 characters.
-std::string MakeLongPageDatabase() {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring path = std::wstring(temp) + L"zuno-page-bench.db";
-    CopyFileW((Folder() + L"test.dll").c_str(), path.c_str(), FALSE);
-    sqlite3* db = nullptr;
-    sqlite3_open(app::Narrow(path).c_str(), &db);
-    sqlite3_exec(db, "INSERT INTO BigQuestion VALUES (9999,'BENCH001','长选项测试',0,0,'xg_type','0--to  255@___@好')",
-                 nullptr, nullptr, nullptr);
-    std::string option;
-    for (int i = 0; i < 13; ++i) option += "这是一个很长的选项文字，用来测量换行和布局的速度";
-    for (int q = 1; q <= 2; ++q) {
-        const std::string qid = "BENCH001Q00" + std::to_string(q);
-        std::string sql = "INSERT INTO SmallQuestion VALUES ('" + qid + "','请选择一个最符合你的说法@!##1',0)";
-        sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
-        for (int k = 1; k <= 12; ++k) {
-            sql = "INSERT INTO Optional VALUES ('" + qid + "O" + (k < 10 ? "0" : "") + std::to_string(k) + "','" +
-                  option + "'," + std::to_string(k) + ")";
-            sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
-        }
-    }
-    sqlite3_close(db);
-    return app::Narrow(path);
-}
 
 void PumpUntilPainted(HWND hwnd) {
     UpdateWindow(hwnd);

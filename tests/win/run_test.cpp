@@ -1,10 +1,13 @@
 // A test run on the real main window, driven as a user would: choosing a test,
 // answering with the controls, Next/Previous by button and key, the result page,
-// the scroll bar, the option sound and the result log file.
+// the scroll bar, the option sound and the result log file. Built twice: plain, and
+// with the program's resources, so that the default skin wraps every control.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <chrono>
 #include <memory>
+#include <thread>
 
 #include "app/MainModule.h"
 #include "app/MainWindow.h"
@@ -14,6 +17,8 @@
 #include "forms/Application.h"
 #include "runner/core/ResultLog.h"
 #include "runner/core/Scoring.h"
+#include "skin/controls/SkinControl.h"
+#include "skin/frames/WinSkinForm.h"
 #include "tests/win/ProgramUnderTest.h"
 #include "tools/MessageForm.h"
 #include "tools/Sounds.h"
@@ -36,6 +41,43 @@ protected:
         tools::msg = app->CreateForm<tools::Tmsg>();
         form->ShowForm();
         tools::SetSoundPlayer([this](const std::wstring& path) { sounds.push_back(path); });
+#ifdef ZUNO_SKINNED_RUN
+        // The skin manager frames the window 250 ms after the skin was loaded.
+        Pump(400);
+        auto* frame = skin::frames::TWinSkinForm::FromWindow(form->Handle());
+        ASSERT_TRUE(frame);
+        for (int i = 0; i < 12; ++i) {
+            ASSERT_TRUE(Wrapped(frame, form->RadioButton[i])) << i;
+            ASSERT_TRUE(Wrapped(frame, form->CheckBox[i])) << i;
+        }
+        ASSERT_TRUE(Wrapped(frame, form->NextButton));
+#endif
+    }
+    static bool Wrapped(skin::frames::TWinSkinForm* frame, TWinControl* c) {
+        for (skin::controls::TSkinControl* s : frame->Wrappers)
+            if (s->Window == c->Handle() && s->State == 1) return true;
+        return false;
+    }
+    void Pump(int ms) {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+        do {
+            app->ProcessMessages();
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        } while (std::chrono::steady_clock::now() < end);
+    }
+    // A key as the message loop hands it over: dialog keys first.
+    bool Key(HWND target, WORD vk) {
+        MSG msg{target, WM_KEYDOWN, vk, 0};
+        if (app->PreTranslate(msg)) return true;
+        SendMessageW(target, WM_KEYDOWN, vk, 0);
+        SendMessageW(target, WM_KEYUP, vk, 0xC0000001);
+        return false;
+    }
+    // A click of the left button inside the control, as the mouse gives it.
+    void MouseClick(TWinControl* c) {
+        SendMessageW(c->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+        SendMessageW(c->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+        Pump(20);
     }
     void TearDown() override {
         form->CloseResultLog();
@@ -207,6 +249,27 @@ TEST_F(RunTest, ResultLogNeverReplacesAnEarlierLog) {
     EXPECT_NE(box.ReadFile(L"zuno.ini").find("record=0"), std::string::npos);
     SetCurrentDirectoryW(old);
     app::inipath.clear();
+}
+
+TEST_F(RunTest, MouseAndArrowKeysSelectOptionsAndMoveTheTestOn) {
+    form->OpenQuestion("T0000002", Title("T0000002"));  // three options
+    sounds.clear();
+    MouseClick(form->RadioButton[1]);
+    EXPECT_TRUE(form->RadioButton[1]->Checked());
+    EXPECT_FALSE(form->RadioButton[0]->Checked());
+    EXPECT_EQ(OptionSounds(), 1);
+    form->RadioButton[1]->SetFocus();
+    Key(form->RadioButton[1]->Handle(), VK_DOWN);
+    EXPECT_TRUE(form->RadioButton[2]->Checked());
+    EXPECT_EQ(form->ActiveControl(), form->RadioButton[2]);
+    Key(form->RadioButton[2]->Handle(), VK_UP);
+    EXPECT_TRUE(form->RadioButton[1]->Checked());
+    EXPECT_EQ(OptionSounds(), 3);
+    const int mark = form->RadioButton[1]->Tag;
+    MouseClick(form->NextButton);
+    EXPECT_EQ(app::runState.sqindex, 2);
+    EXPECT_EQ(app::runState.marksum, mark);
+    EXPECT_TRUE(errors.empty());
 }
 
 TEST_F(RunTest, TestWithoutQuestionsIsRefusedWithAMessage) {

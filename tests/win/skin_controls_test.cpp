@@ -225,4 +225,170 @@ TEST_F(SkinControlsTest, WrappersLetGoOnNoSkinAndWhenTheirControlGoesFirst) {
     EXPECT_EQ(clicks, 1);
 }
 
+// ---- Check boxes and radio buttons -----------------------------------------------
+
+TEST_F(SkinControlsTest, CheckAndRadioGlyphCellsByState) {
+    TForm* f = NewForm(L"Checks", 400, 260);
+    auto make = [&](auto* c, int row, int column) {
+        c->SetParent(f);
+        c->SetBounds(10 + column * 190, 10 + row * 30, 180, 24);
+        c->SetCaption(L"选项");
+        return c;
+    };
+    auto* unchecked = make(new TCheckBox(f), 0, 0);
+    auto* checked = make(new TCheckBox(f), 1, 0);
+    checked->SetChecked(true);
+    auto* offChecked = make(new TCheckBox(f), 2, 0);
+    offChecked->SetChecked(true);
+    offChecked->SetEnabled(false);
+    auto* grey = make(new TCheckBox(f), 3, 0);
+    grey->SetState(TCheckBoxState::cbGrayed);
+    auto* radioOn = make(new TRadioButton(f), 0, 1);
+    radioOn->SetChecked(true);
+    auto* radioOff = make(new TRadioButton(f), 1, 1);
+    auto* radioDisabled = make(new TRadioButton(f), 2, 1);
+    radioDisabled->SetEnabled(false);
+    Show(f);
+    const int mid = 12;
+    struct Case {
+        TWinControl* c;
+        int x;
+        COLORREF colour;
+        const char* what;
+    } cases[] = {
+        {unchecked, 2, kFixCheckFrames[0], "check box: cell from x 2"},
+        {unchecked, 14, kFixCheckFrames[0], "check box: 13 pixels wide"},
+        {unchecked, 1, kFixFace, "check box: erased face left of the cell"},
+        {unchecked, 15, kFixFace, "check box: erased face right of the cell"},
+        {checked, 8, kFixCheckFrames[1], "checked: frame 2"},
+        {offChecked, 8, kFixCheckFrames[3], "disabled and checked: frame 4"},
+        {grey, 8, kFixCheckFrames[3], "indeterminate: frame 4"},
+        {radioOff, 0, kFixRadioFrames[0], "radio button: cell from x 0"},
+        {radioOff, 13, kFixFace, "radio button: erased after 13 pixels"},
+        {radioOn, 6, kFixRadioFrames[4], "8 radio frames: checked is frame 5"},
+        {radioDisabled, 6, kFixRadioFrames[3], "8 radio frames: disabled is frame 4"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Pixel(c.c, c.x, mid), c.colour) << c.what;
+    // Clicking keeps working and the glyph follows.
+    SendMessageW(radioOff->Handle(), BM_CLICK, 0, 0);
+    Pump(50);
+    EXPECT_TRUE(radioOff->Checked());
+    EXPECT_FALSE(radioOn->Checked());
+    EXPECT_EQ(Pixel(radioOff, 6, mid), kFixRadioFrames[4]);
+    EXPECT_EQ(Pixel(radioOn, 6, mid), kFixRadioFrames[0]);
+    SendMessageW(unchecked->Handle(), BM_CLICK, 0, 0);
+    Pump(50);
+    EXPECT_TRUE(unchecked->Checked());
+    EXPECT_EQ(Pixel(unchecked, 8, mid), kFixCheckFrames[1]);
+}
+
+// ---- Combo boxes, edits and group boxes ------------------------------------------
+
+TEST_F(SkinControlsTest, ComboEditAndGroupBoxFrames) {
+    TForm* f = NewForm(L"Boxes", 400, 260);
+    auto* focus = Add<TButton>(f, nullptr, 300, 10, 80, 30, L"focus");
+    auto* combo = new TComboBox(f);
+    combo->Style = TComboBoxStyle::csDropDownList;
+    combo->SetParent(f);
+    combo->SetBounds(10, 10, 150, 24);
+    combo->SetItems({L"一", L"二"});
+    auto* edit = Add<TEdit>(f, nullptr, 10, 50, 150, 24, L"text");
+    auto* bare = Add<TEdit>(f, nullptr, 170, 50, 120, 24, L"bare");
+    auto* group = Add<TGroupBox>(f, nullptr, 10, 90, 200, 120, L"分组");
+    Show(f);
+    // Without a border the client area is the whole window: no skinned rings.
+    HWND b = bare->Handle();
+    SetWindowLongPtrW(b, GWL_EXSTYLE, GetWindowLongPtrW(b, GWL_EXSTYLE) & ~WS_EX_CLIENTEDGE);
+    SetWindowPos(b, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    focus->SetFocus();
+    Pump(100);
+    RECT r;
+    GetWindowRect(combo->Handle(), &r);
+    const int cw = r.right - r.left, ch = r.bottom - r.top;
+    EXPECT_EQ(Pixel(combo, 0, ch / 2), kFixSunkFrames[0]) << "sunk edge, frame 1";
+    EXPECT_EQ(Pixel(combo, cw - 3, ch / 2), kFixComboFrames[0]) << "skin button, frame 1";
+    combo->SetFocus();
+    Pump(100);
+    EXPECT_EQ(Pixel(combo, 0, ch / 2), kFixSunkFrames[3]) << "focused: frame 4";
+    EXPECT_EQ(Pixel(combo, cw - 3, ch / 2), kFixComboFrames[3]);
+    focus->SetFocus();
+    Pump(50);
+
+    EXPECT_EQ(Pixel(edit, 0, 10), kFixShadow) << "outer ring";
+    EXPECT_EQ(Pixel(edit, 1, 10), RGB(255, 255, 255)) << "inner ring";
+    EXPECT_NE(Pixel(bare, 0, 10), kFixShadow) << "no border, no ring";
+
+    HDC dc = GetDC(group->Handle());
+    SelectObject(dc, group->Font().Handle());
+    SIZE zero{};
+    GetTextExtentPoint32W(dc, L"0", 1, &zero);
+    ReleaseDC(group->Handle(), dc);
+    const int y = zero.cy / 2 - 1;
+    EXPECT_EQ(Pixel(group, 100, y), kFixShadow) << "rounded frame, top edge";
+    EXPECT_EQ(Pixel(group, 1, 60), kFixShadow) << "rounded frame, left edge";
+    EXPECT_EQ(Pixel(group, 0, 60), kFixFace) << "outer ring in the face colour";
+    EXPECT_EQ(Pixel(group, 1, y), kFixFace) << "the corner is rounded";
+    EXPECT_EQ(Pixel(group, 9, y), kFixFace) << "the caption is drawn on the face colour";
+}
+
+// ---- Plain windows -----------------------------------------------------------------
+
+// A dialog template in memory: an owner-drawn push button and a plain one.
+std::vector<WORD> DialogTemplate() {
+    std::vector<WORD> t;
+    auto dword = [&](DWORD v) { t.push_back(LOWORD(v)), t.push_back(HIWORD(v)); };
+    auto align = [&] {
+        if (t.size() % 2) t.push_back(0);
+    };
+    dword(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_VISIBLE);
+    dword(0);
+    t.push_back(2);                                        // items
+    for (WORD v : {10, 10, 160, 60}) t.push_back(v);       // x, y, cx, cy (dialog units)
+    t.insert(t.end(), {0, 0});                             // no menu, default class
+    for (wchar_t c : std::wstring(L"Probe")) t.push_back(c);
+    t.push_back(0);
+    auto item = [&](DWORD style, WORD id, const wchar_t* text, short x) {
+        align();
+        dword(WS_CHILD | WS_VISIBLE | style);
+        dword(0);
+        for (WORD v : {static_cast<WORD>(x), WORD(10), WORD(60), WORD(14)}) t.push_back(v);
+        t.push_back(id);
+        t.insert(t.end(), {0xFFFF, 0x0080});               // BUTTON
+        for (const wchar_t* c = text; *c; ++c) t.push_back(*c);
+        t.push_back(0);
+        t.push_back(0);                                    // no creation data
+    };
+    item(BS_OWNERDRAW, 100, L"drawn", 5);
+    item(BS_PUSHBUTTON, 101, L"plain", 80);
+    return t;
+}
+
+TEST_F(SkinControlsTest, DialogButtonsAreWrappedByClassAndStyle) {
+    TForm* owner = NewForm(L"DialogOwner", 200, 100);
+    Show(owner);
+    const std::vector<WORD> t = DialogTemplate();
+    HWND dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(t.data()),
+                                             owner->Handle(), [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return 0; }, 0);
+    ASSERT_TRUE(dialog);
+    SetActiveWindow(dialog);
+    Pump(300);
+    ASSERT_EQ(SendMessageW(dialog, skin::frames::SKINMSG_QUERY, 0, 0), 1);
+    TSkinControl* drawn = TSkinControl::FromWindow(GetDlgItem(dialog, 100));
+    TSkinControl* plain = TSkinControl::FromWindow(GetDlgItem(dialog, 101));
+    ASSERT_TRUE(drawn);
+    ASSERT_TRUE(plain);
+    EXPECT_EQ(drawn->ClassName(), "TSkinCheckBox") << "style 11 and 3 = 3";
+    EXPECT_EQ(plain->ClassName(), "TSkinButton");
+    // The plain window's button posts its command to the dialog, as a real one does.
+    SendMessageW(plain->Window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    SendMessageW(plain->Window, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    MSG m{};
+    bool posted = false;
+    while (PeekMessageW(&m, dialog, WM_COMMAND, WM_COMMAND, PM_REMOVE)) posted = posted || LOWORD(m.wParam) == 101;
+    EXPECT_TRUE(posted);
+    DestroyWindow(dialog);
+    Pump(50);
+    EXPECT_EQ(TSkinControl::FromWindow(GetDlgItem(dialog, 100)), nullptr);
+}
+
 }  // namespace

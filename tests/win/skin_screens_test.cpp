@@ -1,6 +1,7 @@
-// Screenshots of the main window, the message box, the about box and the search
-// dialog in the default skin and every shipped skin, written as BMP files to
-// skinshots/ beside the test for review; each one must show a framed window.
+// Screenshots of the main window (greeting, then a question with word-wrapped
+// options), the message box, the about box and the search dialog in the default
+// skin and every shipped skin, written as BMP files to skinshots/ beside the test
+// for review; each one must show a framed window.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -91,6 +92,14 @@ TEST(SkinScreens, EveryShippedSkinOnTheProgramsWindows) {
         Pump(app, 200);
         EXPECT_TRUE(Framed(app::Form1->Handle()));
         Capture(app::Form1->Handle(), stem + L"-main.bmp");
+        app::Form1->OpenQuestion("T0000002", "选项换行");
+        // The sample options are short: one is made to wrap, the ones below move down.
+        app::Form1->RadioButton[0]->SetCaption(std::wstring(36, L'长') + L"的选项文字会换到第二行。");
+        app::Form1->RadioButton[0]->SetHeight(44);
+        for (int i = 1; i < 12; ++i) app::Form1->RadioButton[i]->SetTop(app::Form1->RadioButton[i]->Top() + 24);
+        Pump(app, 200);
+        Capture(app::Form1->Handle(), stem + L"-question.bmp");
+        app::Form1->Formshow();
         app::Form1->showmsg(L"尊敬的客户，你现在正在使用的Mobix的程序版本过旧。", L"版本太旧", L"知道了");
         Pump(app, 300);
         EXPECT_TRUE(Framed(tools::msg->Handle()));

@@ -40,7 +40,7 @@ ControlDecision ScrollWrapper(int row, bool ownThumb) {
     return d;
 }
 
-// Rows 4 to 34 (rows 1 to 3 are decided before the class-name map is consulted).
+// Rows 4 to 19 (rows 1 to 3 are decided before the class-name map is consulted).
 std::optional<ControlDecision> ClassRows(const ControlFacts& c, const std::string& n) {
     const TSkinControlTypes x = c.controls;
     const bool tabs = x.Contains(X::xcTab) && c.skinHasTabs;
@@ -89,6 +89,13 @@ std::optional<ControlDecision> ClassRows(const ControlFacts& c, const std::strin
     }
     if (c.isA("TProgressBar") && x.Contains(X::xcProgress)) return Wrap(18, SkinKind::Progress);
     if (c.isA("TScrollBar") && scroll) return Wrap(19, SkinKind::ScControl);
+    return std::nullopt;
+}
+
+// Rows 20 to 34.
+std::optional<ControlDecision> LaterClassRows(const ControlFacts& c, const std::string& n) {
+    const TSkinControlTypes x = c.controls;
+    const bool scroll = x.Contains(X::xcScrollbar);
     if (c.isA("TCustomComboBox") && x.Contains(X::xcCombo)) return Wrap(20, SkinKind::ComBox);
     if (n == "TDATETIMEPICKER" && x.Contains(X::xcEdit))
         return Wrap(21, c.pickerShowsUpDown ? SkinKind::Edit : SkinKind::ComBox);
@@ -196,6 +203,7 @@ ControlDecision ClassifyControl(const ControlFacts& c, const std::vector<std::st
     }
     if (auto kind = Skin3rdKind(skin3rd, c.className)) return DecideSkin3rd(*kind, c.controls, c.skinHasTabs);
     if (auto d = ClassRows(c, n)) return *d;
+    if (auto d = LaterClassRows(c, n)) return *d;
     return ControlDecision{};
 }
 
