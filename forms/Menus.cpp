@@ -249,7 +249,11 @@ void TMenuItem::Insert(int index, TMenuItem* item) {
     item->parent_ = this;
     MenuHandleForChildren();
     item->InsertNative();
-    if (items_.size() == 1) UpdateNative();  // now it opens a submenu
+    if (items_.size() == 1) {
+        // Now it opens a submenu: a menu bar drawn by someone else must learn that.
+        UpdateNative();
+        Changed();
+    }
     item->Changed();
 }
 
@@ -360,8 +364,20 @@ void TMenuItem::DoMeasure(HDC dc, int& width, int& height) {
         OnMeasureItem(this, canvas, width, height);
         return;
     }
+    DefaultMeasure(dc, width, height);
+}
+
+void TMenuItem::DefaultMeasure(HDC dc, int& width, int& height) const {
+    // Measured in the menu font: owner-drawn items are drawn in it, and a narrower
+    // measuring font would clip their text.
+    static HFONT font = [] {
+        NONCLIENTMETRICSW ncm{};
+        ncm.cbSize = sizeof ncm;
+        return SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0) ? CreateFontIndirectW(&ncm.lfMenuFont)
+                                                                                     : nullptr;
+    }();
     SIZE size{};
-    HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    HGDIOBJ old = SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
     std::wstring text = caption_;
     if (shortCut_) text += L"      " + ShortCutToText(shortCut_);
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);

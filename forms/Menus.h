@@ -107,6 +107,8 @@ public:
     // Owner draw: the events when set, else a plain default look.
     void DoAdvancedDraw(HDC dc, RECT rect, TOwnerDrawState state);
     void DoMeasure(HDC dc, int& width, int& height);
+    // The measuring used without a measure event: caption and shortcut text.
+    void DefaultMeasure(HDC dc, int& width, int& height) const;
 
     static TMenuItem* FindByCommand(UINT command);
     static TMenuItem* FromItemData(ULONG_PTR data);

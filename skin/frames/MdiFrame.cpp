@@ -144,10 +144,12 @@ void TWinSkinForm::SyncMdiMaximised() {
 // again (the last child has closed).
 void TWinSkinForm::ReloadMenuBar(HMENU menu) {
     if (!menuBar_) return;
-    if (menu) nativeMenu_ = menu;
-    // Both cases take the bar's items from the form's main menu until the bar can
-    // read a bare menu handle.
-    menuBar_->LoadFromMainMenu();
+    if (menu) {
+        nativeMenu_ = menu;
+        menuBar_->LoadFromMenuHandle(menu);
+    } else {
+        menuBar_->ReloadFromMainMenu();
+    }
 }
 
 }  // namespace zuno::skin::frames

@@ -118,7 +118,7 @@ TSkinManage::~TSkinManage() {
     HookHandle = nullptr;
     CommandTimer.SetEnabled(false);
     for (TWinSkinPopMenu* w : MenuWrappers) {
-        w->Detach();
+        w->DetachMenuWindow();
         delete w;
     }
     MenuWrappers.clear();
@@ -244,7 +244,7 @@ void TSkinManage::SkinMenuWindow(HWND window) {
     TSkinData* data = ChooseSkinData(window);
     if (!data || data->NoSkin || !data->SkinControls.Contains(TSkinControlType::xcMainMenu)) return;
     auto* wrapper = new menus::TWinSkinPopMenu();
-    wrapper->Attach(window, data);
+    wrapper->AttachMenuWindow(window, data);
     MenuWrappers.push_back(wrapper);
 }
 
@@ -253,7 +253,7 @@ void TSkinManage::UnskinMenuWindow(HWND window) {
         if ((*it)->Window() != window) continue;
         TWinSkinPopMenu* w = *it;
         MenuWrappers.erase(it);
-        w->Detach();
+        w->DetachMenuWindow();
         delete w;
         return;
     }
@@ -264,10 +264,16 @@ bool TSkinManage::IsMenuWindowSkinned(HWND window) const {
                        [&](TWinSkinPopMenu* w) { return w->Window() == window; });
 }
 
-HBITMAP TSkinManage::MenuWrapperBitmap(HMENU menu) const {
+TWinSkinPopMenu* TSkinManage::MenuWrapperOf(HMENU menu) const {
+    if (!menu) return nullptr;
     for (TWinSkinPopMenu* w : MenuWrappers)
-        if (w->Menu() == menu) return w->Background();
+        if (w->Menu() == menu) return w;
     return nullptr;
+}
+
+const DibSurface* TSkinManage::MenuWrapperBitmap(HMENU menu) const {
+    const TWinSkinPopMenu* w = MenuWrapperOf(menu);
+    return w ? &w->Background() : nullptr;
 }
 
 TWinSkinForm* TSkinManage::FindFrame(HWND window) const {

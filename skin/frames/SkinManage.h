@@ -13,6 +13,7 @@
 #include "forms/ExtCtrls.h"
 #include "forms/Form.h"
 #include "skin/data/SkinData.h"
+#include "skin/frames/GdiSurface.h"
 
 namespace zuno::skin::menus {
 class TWinSkinPopMenu;
@@ -64,7 +65,10 @@ public:
     void SkinMenuWindow(HWND window);
     void UnskinMenuWindow(HWND window);
     bool IsMenuWindowSkinned(HWND window) const;
-    HBITMAP MenuWrapperBitmap(HMENU menu) const;
+    // The background of the first menu window showing `menu`, or null; the wrapper
+    // itself also tells where its items start.
+    const DibSurface* MenuWrapperBitmap(HMENU menu) const;
+    TWinSkinPopMenu* MenuWrapperOf(HMENU menu) const;
     TWinSkinForm* FindFrame(HWND window) const;
     void RemoveFrame(HWND window);
     void PurgeDeadFrames();

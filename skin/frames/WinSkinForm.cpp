@@ -72,6 +72,7 @@ std::wstring ReadWindowText(HWND window) {
 
 TWinSkinForm::TWinSkinForm(forms::TForm* owner)
     : form_(owner), hoverTimer_(nullptr, false), doubleClickTime_(GetDoubleClickTime()) {
+    handlerLink_ = std::make_shared<HandlerLink>(HandlerLink{this});
     NONCLIENTMETRICSW ncm{};
     // The wide call wants the full structure size of the running system.
     ncm.cbSize = sizeof ncm;
@@ -85,6 +86,9 @@ TWinSkinForm::~TWinSkinForm() {
     if (lifecycle_ != lsDead && savedProc_) DetachForDestroy();
     UnsubclassMdiClient();
     FreeWrappers();
+    menus::ForgetTrackingFrame(this);
+    RemoveMenuHandlers();
+    handlerLink_->frame = nullptr;
     hoverTimer_.SetEnabled(false);
     RestoreAnimation();
     buttons_.clear();
@@ -114,6 +118,7 @@ void TWinSkinForm::AttachForm(TSkinData* data, forms::TForm* form) {
         formHooked_ = true;
     }
     AttachWindow(data);
+    InstallPopupHandlers(form, true);
     savedColour_ = form->Color();
     form->SetColor(static_cast<forms::TColor>(data->ButtonFaceColour));
 }
@@ -155,6 +160,7 @@ void TWinSkinForm::AttachWindow(TSkinData* data) {
     if (framePainting_) {
         HMENU menu = GetMenu(Handle);
         if (menu && kind_ != FrameKind::MdiChild) {
+            nativeMenu_ = menu;
             menuBarHeight_ = GetSystemMetrics(SM_CYMENU);
             menuBar_ = std::make_unique<menus::TWinSkinMenu>(*this, data_);
             menuBar_->LoadFromMainMenu();
@@ -292,6 +298,7 @@ void TWinSkinForm::FreeTitleButtons() {
 }
 
 void TWinSkinForm::RefreshSkin() {
+    if (form_) InstallPopupHandlers(form_, true);
     if (form_) {
         form_->SetColor(static_cast<forms::TColor>(data_->ButtonFaceColour));
         for (forms::TComponent* c : form_->Components())
@@ -417,6 +424,9 @@ void TWinSkinForm::Detach() {
     systemMenuPopup_.reset();
     hoverTimer_.SetEnabled(false);
     if (!savedProc_ && !formHooked_) return;
+    if (form_ && lifecycle_ != lsDestroying) InstallPopupHandlers(form_, false);
+    RemoveMenuHandlers();
+    menus::ForgetTrackingFrame(this);
     UnhookForm();
     Unsubclass();
     FreeWrappers();
@@ -450,6 +460,8 @@ void TWinSkinForm::Detach() {
 }
 
 void TWinSkinForm::DetachForDestroy() {
+    RemoveMenuHandlers();
+    menus::ForgetTrackingFrame(this);
     systemMenuPopup_.reset();
     hoverTimer_.SetEnabled(false);
     UnhookForm();
@@ -571,6 +583,12 @@ bool TWinSkinForm::Stage2(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
     case forms::CM_MENUCHANGED:
         result = OnMenuChanged(wParam, lParam);
         return true;
+    case WM_INITMENUPOPUP:
+        result = OnInitMenuPopup(wParam, lParam);
+        return true;
+    case WM_MENUSELECT:
+        if (MenuTracking) menus::MenuSelected(this, wParam, lParam);
+        return false;
     }
     return false;
 }
@@ -808,32 +826,6 @@ LRESULT TWinSkinForm::OnNcLButtonDblClk() {
     else if (flags_ & kFlagMaxBox)
         ToggleMaximise();
     return 0;
-}
-
-LRESULT TWinSkinForm::OnMenuItemDrawing(UINT msg, WPARAM wParam, LPARAM lParam) {
-    // Owner-drawn menu items of a plain window (the skinned system menu of a message
-    // box) have no form to draw them.
-    if (!form_) {
-        if (msg == WM_DRAWITEM) {
-            auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
-            if (auto* item = dis->CtlType == ODT_MENU ? forms::TMenuItem::FromItemData(dis->itemData) : nullptr) {
-                item->DoAdvancedDraw(dis->hDC, dis->rcItem, dis->itemState);
-                return TRUE;
-            }
-        } else {
-            auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-            if (auto* item = mis->CtlType == ODT_MENU ? forms::TMenuItem::FromItemData(mis->itemData) : nullptr) {
-                int w = static_cast<int>(mis->itemWidth), h = static_cast<int>(mis->itemHeight);
-                HDC dc = GetDC(Handle);
-                item->DoMeasure(dc, w, h);
-                ReleaseDC(Handle, dc);
-                mis->itemWidth = static_cast<UINT>(w);
-                mis->itemHeight = static_cast<UINT>(h);
-                return TRUE;
-            }
-        }
-    }
-    return Forward(msg, wParam, lParam);
 }
 
 // ---- Animation ---------------------------------------------------------------

@@ -22,6 +22,7 @@
 namespace zuno::skin::menus {
 class TWinSkinMenu;
 class TMenuBtn;
+struct MenuItemView;
 }  // namespace zuno::skin::menus
 
 namespace zuno::skin::titlebuttons {
@@ -85,6 +86,25 @@ public:
     void ClickMenuItem(menus::TMenuBtn* item);
     menus::TMenuBtn* FindAccelItem(wchar_t key) const;
     bool MenuTracking = false;  // a drop-down of the menu bar is open
+    HMENU OpenDropDown() const { return openDropDown_; }
+    // Every item of the drop-down gets MFT_OWNERDRAW; texts stay (GetMenuString).
+    void MakeMenuOwnerDraw(HMENU menu);
+
+    // Popup-menu items drawn from the skin (skin/menus).
+    void DrawMenuItem(forms::TMenuItem* item, forms::TCanvas& canvas, RECT rect, forms::TOwnerDrawState state);
+    void MeasurePopupItem(forms::TMenuItem* item, forms::TCanvas& canvas, int& width, int& height);
+    void MeasureMenuItem(forms::TMenuItem* item, forms::TCanvas& canvas, int& width, int& height);
+    void DrawHandleMenuItem(HMENU menu, const menus::MenuItemView& item, bool selected, RECT rect, HDC dc);
+    void DrawMenuItemPlain(const menus::MenuItemView& item, HDC dc, bool selected, RECT rect);
+    void DrawSkinnedSeparator(DibSurface& target, Rect rect);
+    void DrawMenuItemContent(const menus::MenuItemView& item, HDC dc, bool selected, RECT r);
+    void DrawMenuText(const menus::MenuItemView& item, HDC dc, UINT flags, bool selected, RECT& rect,
+                      std::wstring text);
+    menus::MenuItemView TempItemFromHandle(HMENU menu, UINT id);
+    // The form's popup menu objects owner-drawn by the frame (on) or not (off).
+    void InstallPopupHandlers(forms::TForm* form, bool on);
+    // A tool button's or tool bar's item tree drawn by the frame until it detaches.
+    void InstallMenuHandlers(forms::TMenuItem* item);
 
     // State read by the manager, the title buttons and the menu bar.
     TSkinData* SkinData() const { return data_; }
@@ -156,6 +176,13 @@ private:
     LRESULT OnNcRButtonDown(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcLButtonDblClk();
     LRESULT OnMenuItemDrawing(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT OnInitMenuPopup(WPARAM wParam, LPARAM lParam);
+    forms::TMenuItem* BarItemByCommand(UINT command) const;
+    void MeasureHandleItem(MEASUREITEMSTRUCT& mis);
+    bool FillItemBackground(DibSurface& b, HMENU menu, RECT rect);
+    void DrawItemImage(DibSurface& b, bool selected);
+    void SetItemHandlers(forms::TMenuItem* item, bool popupMeasure);
+    void RemoveMenuHandlers();
     bool DialogChar(forms::TMessage& m);
     void HoverTick();
     titlebuttons::TNCObject* HitObject(POINT windowPoint) const;
@@ -234,6 +261,15 @@ private:
     SkinBitmap smallIcon_;
     HICON icon_ = nullptr;           // the window's, borrowed
     std::unique_ptr<menus::TWinSkinMenu> menuBar_;
+    HMENU openDropDown_ = nullptr;   // the menu bar's drop-down while it is tracked
+    // Menu-item handlers reach the frame through this link; it is cut when the frame
+    // detaches, so items that outlive the frame never call it.
+    struct HandlerLink {
+        TWinSkinForm* frame;
+    };
+    std::shared_ptr<HandlerLink> handlerLink_;
+    std::vector<forms::TMenuItem*> menuItems_;   // given handlers by InstallMenuHandlers
+    std::vector<forms::TMenuItem*> popupItems_;  // given handlers by InstallPopupHandlers
     DibSurface caption_;             // the caption strip as last painted
     DibSurface workSurface_;         // lent to the control wrappers
     bool captionPainted_ = false;

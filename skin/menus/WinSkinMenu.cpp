@@ -61,10 +61,32 @@ void TWinSkinMenu::LoadFromMainMenu() {
     if (menu) nativeMenu_ = menu;
     if (!nativeMenu_) return;
     forms::TForm* form = frame_.Form();
+    if (!form || !form->Menu()) {
+        // A plain window shows its native menu's own items.
+        LoadFromMenuHandle(nullptr);
+        return;
+    }
+    mainMenu_ = form->Menu();
+    ReadMainMenu(false);
+    ::SetMenu(frame_.Handle, nullptr);
+}
+
+void TWinSkinMenu::ReloadFromMainMenu() {
+    HMENU menu = GetMenu(frame_.Handle);
+    if (menu) nativeMenu_ = menu;
+    if (!nativeMenu_) return;
+    forms::TForm* form = frame_.Form();
     if (!form || !form->Menu()) return;
     mainMenu_ = form->Menu();
-    if (frame_.HotObject && Owns(frame_.HotObject)) frame_.HotObject = nullptr;
-    items_.clear();
+    if (mainMenu_->Items()->Count() == 0) return;
+    ReadMainMenu(true);
+    ::SetMenu(frame_.Handle, nullptr);
+    frame_.HotObject = nullptr;
+}
+
+void TWinSkinMenu::ReadMainMenu(bool reload) {
+    (void)reload;  // the form layer has no actions to ask for an update
+    DropItems();
     forms::TMenuItem* root = mainMenu_->Items();
     for (int i = 0; i < root->Count(); ++i) {
         forms::TMenuItem* source = root->Items(i);
@@ -77,7 +99,48 @@ void TWinSkinMenu::LoadFromMainMenu() {
         item->DropDown = source->Count() > 0 ? source->Handle() : nullptr;
         items_.push_back(std::move(item));
     }
+}
+
+void TWinSkinMenu::LoadFromMenuHandle(HMENU menu) {
+    if (menu) nativeMenu_ = menu;
+    if (!nativeMenu_) return;
+    const int count = GetMenuItemCount(nativeMenu_);
+    if (count <= 0) return;
+    forms::TForm* form = frame_.Form();
+    if (form && form->Menu()) mainMenu_ = form->Menu();
+    DropItems();
+    for (int i = 0; i < count; ++i) {
+        wchar_t text[81] = {};
+        MENUITEMINFOW info{sizeof info};
+        info.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING | MIIM_FTYPE;
+        info.dwTypeData = text;
+        info.cch = 80;
+        if (!GetMenuItemInfoW(nativeMenu_, static_cast<UINT>(i), TRUE, &info)) continue;
+        auto item = std::make_unique<TMenuBtn>(*this, frame_);
+        item->Index = static_cast<int>(items_.size());
+        item->DropDown = info.hSubMenu;
+        item->Enabled = !(info.fState & (MFS_GRAYED | MFS_DISABLED));
+        item->Visible = true;
+        item->Command = info.wID;
+        item->Caption = text;
+        // Owner-drawn entries carry no text: the main menu's item of the same id does.
+        if (item->Caption.empty() && mainMenu_) {
+            forms::TMenuItem* source = forms::TMenuItem::FindByCommand(info.wID);
+            if (source && source->GetParentMenu() == mainMenu_ && source->Parent() == mainMenu_->Items()) {
+                item->Caption = source->Caption();
+                item->Enabled = source->Enabled();
+                item->Command = source->Command();
+                item->DropDown = source->Count() > 0 ? source->Handle() : nullptr;
+            }
+        }
+        items_.push_back(std::move(item));
+    }
     ::SetMenu(frame_.Handle, nullptr);
+}
+
+void TWinSkinMenu::DropItems() {
+    if (frame_.HotObject && Owns(frame_.HotObject)) frame_.HotObject = nullptr;
+    items_.clear();
 }
 
 HFONT TWinSkinMenu::MenuFont() {
@@ -163,60 +226,3 @@ TMenuBtn* TWinSkinMenu::ItemAt(POINT p) const {
 }
 
 }  // namespace zuno::skin::menus
-
-namespace zuno::skin::frames {
-
-void TWinSkinForm::OpenMenuItem(menus::TMenuBtn* item) {
-    if (!item) return;
-    PostMessageW(Handle, WM_COMMAND, item->Command, 0);
-    if (!item->DropDown) return;
-    RECT wr{};
-    GetWindowRect(Handle, &wr);
-    MenuTracking = true;
-    if (item->Enabled) {
-        // Notifications stay on: catalogue drop-downs may be filled as they open.
-        TrackPopupMenu(item->DropDown, TPM_RIGHTBUTTON, item->BoundsRect.left + wr.left,
-                       item->BoundsRect.bottom + wr.top, 0, Handle, nullptr);
-    }
-    MenuTracking = false;
-    // The item no longer looks pressed once its drop-down has closed.
-    if (menuBar_ && HotObject == item) {
-        POINT cursor{};
-        GetCursorPos(&cursor);
-        const POINT p = ScreenToWindow(cursor);
-        const Rect& r = item->BoundsRect;
-        if (p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom)
-            item->MouseUp();
-        else
-            item->MouseLeave();
-    }
-}
-
-void TWinSkinForm::ClickMenuItem(menus::TMenuBtn* item) {
-    RECT wr{};
-    GetWindowRect(Handle, &wr);
-    PostMessageW(Handle, WM_NCLBUTTONDOWN, 1,
-                 MAKELPARAM(item->BoundsRect.left + wr.left + 1, item->BoundsRect.top + wr.top + 1));
-}
-
-menus::TMenuBtn* TWinSkinForm::FindAccelItem(wchar_t key) const {
-    if (!menuBar_) return nullptr;
-    const wchar_t wanted = key < 0x80 ? static_cast<wchar_t>(towupper(key)) : key;
-    for (const auto& item : menuBar_->Items())
-        if (item->Enabled && menus::AccelChar(item->Caption) == wanted) return item.get();
-    return nullptr;
-}
-
-bool TWinSkinForm::DialogChar(forms::TMessage& m) {
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    menus::TMenuBtn* item = FindAccelItem(static_cast<wchar_t>(m.WParam));
-    const bool altOnly = (keys[VK_MENU] & 0x80) && !(keys[VK_SHIFT] & 0x80) && !(keys[VK_CONTROL] & 0x80) &&
-                         !(keys[VK_LBUTTON] & 0x80) && !(keys[VK_RBUTTON] & 0x80) && !(keys[VK_MBUTTON] & 0x80);
-    if (!item || !altOnly) return false;
-    ClickMenuItem(item);
-    m.Result = 1;
-    return true;
-}
-
-}  // namespace zuno::skin::frames

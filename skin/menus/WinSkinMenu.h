@@ -46,7 +46,14 @@ public:
 
     // Takes the window's menu as the native menu, builds one item per top-level item
     // of the form's main menu and detaches the native menu from the window.
+    // A plain window (no form object) shows its native menu's items instead.
     void LoadFromMainMenu();
+    // After the last MDI child closed: the same from the form's main menu, unless it
+    // has no items (then the window keeps its native menu).
+    void ReloadFromMainMenu();
+    // After WM_MDISETMENU: the items of `menu` (or of the native menu when null);
+    // owner-drawn entries take their captions from the main menu's items.
+    void LoadFromMenuHandle(HMENU menu);
     // Paints the bar into `rect` (window coordinates) of the window DC.
     void PaintBar(HDC dc, Rect rect);
     // The first item with a caption under the window point, or null.
@@ -60,6 +67,8 @@ public:
 
 private:
     friend class TMenuBtn;
+    void ReadMainMenu(bool reload);
+    void DropItems();
     void DrawCaption(HDC dc, const TMenuBtn& item, RECT r) const;
     HFONT MenuFont();
 
@@ -72,5 +81,19 @@ private:
     frames::DibSurface background_;    // the bar as painted before the item texts
     HFONT font_ = nullptr;             // owned: the system menu font
 };
+
+// Tracking of one drop-down of a skinned menu bar at a time, in the whole program.
+// The message-filter hook slides from one drop-down to the next by mouse and arrow
+// keys while TrackPopupMenu runs.
+void StartMenuTracking(frames::TWinSkinForm* frame, int openIndex);
+void EndMenuTracking();
+LRESULT CALLBACK MenuFilterHook(int code, WPARAM wParam, LPARAM lParam);
+// The top-level item next to the open one, wrapping round; null without tracking.
+TMenuBtn* NeighbourItem(bool forward);
+// WM_MENUSELECT at the frame whose drop-down is open.
+void MenuSelected(frames::TWinSkinForm* frame, WPARAM wParam, LPARAM lParam);
+// The frame is going: tracking must not refer to it any more.
+void ForgetTrackingFrame(const frames::TWinSkinForm* frame);
+frames::TWinSkinForm* TrackingFrame();
 
 }  // namespace zuno::skin::menus

@@ -97,6 +97,7 @@ void TWinSkinForm::BuildSystemMenu() {
         item->Tag = e.tag;
         item->SetImageIndex(e.tag == 100 ? -1 : e.tag);
         item->SetShortCut(e.shortCut);
+        SetItemHandlers(item, true);
         systemMenuPopup_->Items()->Add(item);
     }
     systemMenuPopup_->SetOwnerDraw(true);

@@ -46,6 +46,23 @@ skin::SkinPackageMember Bmp(std::string name, const SkinBitmap& b) {
     return {std::move(name), skin::EncodeBmp24(b)};
 }
 
+// Five frames side by side: normal, separator, (unused), selected, (unused).
+SkinBitmap MenuItemFrames() {
+    const int w = 20, h = kFixItemImageHeight;
+    SkinBitmap b(5 * w, h, P(RGB(128, 128, 128)));
+    b.Fill({0, 0, w, h}, P(kFixItem));
+    b.Fill({w, 0, 2 * w, h - kFixSeparatorRows}, skin::kKeyPixel);
+    b.Fill({w, h - kFixSeparatorRows, 2 * w, h}, P(kFixSeparator));
+    b.Fill({3 * w, 0, 4 * w, h}, P(kFixItemSelected));
+    return b;
+}
+
+SkinBitmap MenuBackground() {
+    SkinBitmap b(20, 20, P(kFixMenuBorder));
+    b.Fill({3, 3, 17, 17}, P(kFixMenuBack));
+    return b;
+}
+
 // n frames of w x h side by side, frame i in colours[i].
 SkinBitmap Strip(int w, int h, const COLORREF* colours, int n) {
     SkinBitmap b(w * n, h);
@@ -53,19 +70,19 @@ SkinBitmap Strip(int w, int h, const COLORREF* colours, int n) {
     return b;
 }
 
-std::vector<std::uint8_t> Package(COLORREF left, int leftWidth, bool controls, bool roundCorners);
+std::vector<std::uint8_t> Package(COLORREF left, int leftWidth, bool controls, bool roundCorners, int menuBarLeft);
 
 }  // namespace
 
-std::vector<std::uint8_t> FlatSkinPackage(COLORREF left, int leftWidth, bool roundCorners) {
-    return Package(left, leftWidth, false, roundCorners);
+std::vector<std::uint8_t> FlatSkinPackage(COLORREF left, int leftWidth, bool roundCorners, int menuBarLeft) {
+    return Package(left, leftWidth, false, roundCorners, menuBarLeft);
 }
 
-std::vector<std::uint8_t> ControlsSkinPackage() { return Package(kFixLeft, kFixLeftWidth, true, true); }
+std::vector<std::uint8_t> ControlsSkinPackage() { return Package(kFixLeft, kFixLeftWidth, true, true, -1); }
 
 namespace {
 
-std::vector<std::uint8_t> Package(COLORREF left, int leftWidth, bool controls, bool roundCorners) {
+std::vector<std::uint8_t> Package(COLORREF left, int leftWidth, bool controls, bool roundCorners, int menuBarLeft) {
     SkinBitmap top = TwoFrames(40, kFixTopHeight, true, kFixTop, kFixTopInactive);
     // Rounded-corner stand-in: the two outermost pixels of the first row are key.
     for (int f = 0; f < 2 && roundCorners; ++f) {
@@ -75,8 +92,11 @@ std::vector<std::uint8_t> Package(COLORREF left, int leftWidth, bool controls, b
         top.SetPixel(38, y, skin::kKeyPixel);
         top.SetPixel(39, y, skin::kKeyPixel);
     }
+    const std::string menuBar = menuBarLeft < 0 ? std::string()
+                                                  : "menuBar=menubar.bmp\r\nTileLeftMenu=" +
+                                                        std::to_string(menuBarLeft) + "\r\nTileRightMenu=1\r\n";
     const std::string ini =
-        "[Personality]\r\nSkinName=flat\r\n"
+        "[Personality]\r\nSkinName=flat\r\n" + menuBar +
         "Left=left.bmp\r\nLeftFrame=2\r\n"
         "Right=right.bmp\r\nRightFrame=2\r\n"
         "Top=top.bmp\r\nTopFrame=2\r\nTopTopHeight=2\r\nTopBotHeight=2\r\n"
@@ -95,7 +115,11 @@ std::vector<std::uint8_t> Package(COLORREF left, int leftWidth, bool controls, b
                                "[ComboButton]\r\nImage=combo.bmp\r\n"
                                "[SunkEdge]\r\nImage=sunk.bmp\r\nLeftWidth=2\r\nRightWidth=2\r\nTopHeight=2\r\n"
                                "BottomHeight=2\r\n"
-                             : "");
+                             : "Menu=250 240 200\r\nMenuText=0 0 96\r\nHilight=40 80 160\r\n"
+                               "HilightText=255 255 255\r\nButtonShadow=150 150 150\r\nButtonHilight=250 10 10\r\n"
+                               "[MenuItem]\r\nImage=menuitem.bmp\r\nLeftWidth=2\r\nRightWidth=2\r\n"
+                               "[MenuBackground]\r\nImage=menubg.bmp\r\nLeftWidth=3\r\nTopHeight=3\r\n"
+                               "RightWidth=3\r\nBottomHeight=3\r\n");
     std::vector<skin::SkinPackageMember> members;
     members.push_back({"skin.ini", std::vector<std::uint8_t>(ini.begin(), ini.end())});
     members.push_back(Bmp("left.bmp", TwoFrames(leftWidth, 40, false, left, kFixLeftInactive)));
@@ -112,7 +136,12 @@ std::vector<std::uint8_t> Package(COLORREF left, int leftWidth, bool controls, b
         members.push_back(Bmp("radio.bmp", Strip(kFixCheckCell, kFixCheckCell, kFixRadioFrames, 8)));
         members.push_back(Bmp("combo.bmp", Strip(8, 8, kFixComboFrames, 4)));
         members.push_back(Bmp("sunk.bmp", Strip(8, 8, kFixSunkFrames, 4)));
+    } else {
+        members.push_back(Bmp("menuitem.bmp", MenuItemFrames()));
+        members.push_back(Bmp("menubg.bmp", MenuBackground()));
     }
+    if (menuBarLeft >= 0)
+        members.push_back(Bmp("menubar.bmp", TwoFrames(40, 20, true, kFixMenuBarImage, kFixMenuBarImage)));
     return skin::WriteSkinPackage(members);
 }
 

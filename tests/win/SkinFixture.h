@@ -30,10 +30,23 @@ inline constexpr int kFixLeftWidth = 5, kFixTopHeight = 24, kFixRightWidth = 6, 
 // maximise (Action 1, Visibility 2) and restore (Action 22, Visibility 1) at Xcoord 40.
 inline constexpr int kFixButtonWidth = 16, kFixButtonHeight = 14;
 
+// Menus: the menu background is a 3-pixel band around a plain centre; the menu-item
+// image has five 20 x 18 frames (1 normal, 2 separator: key colour above its last
+// four rows, 4 selected) with 2-pixel side margins.
+inline constexpr COLORREF kFixMenuBorder = RGB(120, 60, 0), kFixMenuBack = RGB(250, 240, 200);
+inline constexpr COLORREF kFixItem = RGB(220, 230, 250), kFixItemSelected = RGB(40, 80, 160);
+inline constexpr COLORREF kFixSeparator = RGB(0, 128, 128);
+inline constexpr COLORREF kFixMenuText = RGB(0, 0, 96), kFixMenuShadow = RGB(150, 150, 150);
+inline constexpr COLORREF kFixButtonHilight = RGB(250, 10, 10);
+inline constexpr int kFixItemMargin = 2, kFixItemImageHeight = 18, kFixSeparatorRows = 4;
+// Colour of the optional menu-bar image.
+inline constexpr COLORREF kFixMenuBarImage = RGB(180, 210, 180);
+
 // The package bytes; a variant may give the left border another colour and width,
-// or the top piece square corners.
+// the top piece square corners, or a menu-bar image whose left cap is `menuBarLeft`
+// wide (none when negative).
 std::vector<std::uint8_t> FlatSkinPackage(COLORREF left = kFixLeft, int leftWidth = kFixLeftWidth,
-                                          bool roundCorners = true);
+                                          bool roundCorners = true, int menuBarLeft = -1);
 
 // The controls variant adds flat images for the control wrappers: [Buttons] with five
 // push-button frames, a 4-frame check strip and an 8-frame radio strip of 13-pixel

@@ -1,7 +1,8 @@
 // Screenshots of the main window (greeting, then a question with word-wrapped
-// options), the message box, the about box and the search dialog in the default
-// skin and every shipped skin, written as BMP files to skinshots/ beside the test
-// for review; each one must show a framed window.
+// options), an open catalogue drop-down with its submenu, the message box, the about
+// box and the search dialog in the default skin and every shipped skin, written as BMP
+// files to skinshots/ beside the test for review; each one must show a framed window
+// or skinned menu windows.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -13,10 +14,14 @@
 #include "app/MainWindow.h"
 #include "winutil/WideText.h"
 #include "content/ConnectionString.h"
+#include "content/Recordset.h"
 #include "forms/Application.h"
 #include "search/SearchLib_Unt.h"
 #include "skin/draw/BmpEncoder.h"
 #include "skin/frames/SkinManage.h"
+#include "skin/frames/WinSkinForm.h"
+#include "skin/menus/WinSkinMenu.h"
+#include "skin/menus/WinSkinPopMenu.h"
 #include "tests/win/ProgramUnderTest.h"
 #include "tools/AboutForm.h"
 #include "tools/MessageForm.h"
@@ -33,10 +38,8 @@ void Pump(forms::TApplication& app, int ms) {
     } while (std::chrono::steady_clock::now() < end);
 }
 
-// The window as it is on screen (corners outside its region show what lies behind).
-void Capture(HWND window, const std::wstring& path) {
-    RECT r;
-    GetWindowRect(window, &r);
+// A part of the screen as it is (corners outside a region show what lies behind).
+void CaptureRect(RECT r, const std::wstring& path) {
     const int w = r.right - r.left, h = r.bottom - r.top;
     skin::SkinBitmap pixels(w, h);
     HDC screen = GetDC(nullptr);
@@ -58,6 +61,57 @@ void Capture(HWND window, const std::wstring& path) {
     CloseHandle(file);
 }
 
+void Capture(HWND window, const std::wstring& path) {
+    RECT r;
+    GetWindowRect(window, &r);
+    CaptureRect(r, path);
+}
+
+// Drives an open drop-down from its own menu loop: the first item (a class of the
+// catalogue) is selected by then; Right opens its submenu; the main window and every
+// menu window are captured together, then the menu ends.
+struct MenuShot {
+    HWND window = nullptr;
+    std::wstring path;
+    int tick = 0;
+    std::size_t menuWindows = 0;
+    static MenuShot* current;
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+        MenuShot& s = *current;
+        if (++s.tick == 2) PostMessageW(s.window, WM_KEYDOWN, VK_RIGHT, 0);
+        if (s.tick < 4) return;
+        RECT all;
+        GetWindowRect(s.window, &all);
+        s.menuWindows = 0;
+        for (skin::menus::TWinSkinPopMenu* m : skin::frames::SkinManager->MenuWrappers) {
+            if (!IsWindowVisible(m->Window())) continue;
+            RECT r;
+            GetWindowRect(m->Window(), &r);
+            UnionRect(&all, &all, &r);
+            ++s.menuWindows;
+        }
+        CaptureRect(all, s.path);
+        EndMenu();
+    }
+};
+MenuShot* MenuShot::current = nullptr;
+
+std::size_t CaptureOpenCatalogue(HWND window, const std::wstring& path) {
+    auto* frame = skin::frames::TWinSkinForm::FromWindow(window);
+    if (!frame || !frame->MenuBar() || frame->MenuBar()->Items().empty()) return 0;
+    const skin::Rect& item = frame->MenuBar()->Items().front()->BoundsRect;
+    RECT r;
+    GetWindowRect(window, &r);
+    MenuShot shot;
+    shot.window = window;
+    shot.path = path;
+    MenuShot::current = &shot;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 150, &MenuShot::Tick);
+    SendMessageW(window, WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(r.left + item.left + 4, r.top + item.top + 4));
+    KillTimer(nullptr, timer);
+    return shot.menuWindows;
+}
+
 bool Framed(HWND window) { return SendMessageW(window, skin::frames::SKINMSG_QUERY, 0, 0) == 1; }
 
 TEST(SkinScreens, EveryShippedSkinOnTheProgramsWindows) {
@@ -76,6 +130,10 @@ TEST(SkinScreens, EveryShippedSkinOnTheProgramsWindows) {
     app::exepath = wintest::ExeFolder();
     app::adoconn.Open(content::DataSourceOf(content::BuildConnectionString(app::Narrow(app::exepath))));
     app::Form1 = app.CreateForm<app::TForm1>();
+    {
+        content::Recordset classes, subclasses, tests;
+        app::Form1->BuildTestCatalogue(classes, subclasses, tests);
+    }
     app::Form1->SetBounds(20, 20, app::Form1->Width(), app::Form1->Height());
     app::Form1->ShowForm();
     tools::msg = app.CreateForm<tools::Tmsg>();
@@ -92,6 +150,9 @@ TEST(SkinScreens, EveryShippedSkinOnTheProgramsWindows) {
         Pump(app, 200);
         EXPECT_TRUE(Framed(app::Form1->Handle()));
         Capture(app::Form1->Handle(), stem + L"-main.bmp");
+        EXPECT_EQ(CaptureOpenCatalogue(app::Form1->Handle(), stem + L"-menu.bmp"), 2u)
+            << "the catalogue drop-down and its submenu, both skinned";
+        Pump(app, 100);
         app::Form1->OpenQuestion("T0000002", "选项换行");
         // The sample options are short: one is made to wrap, the ones below move down.
         app::Form1->RadioButton[0]->SetCaption(std::wstring(36, L'长') + L"的选项文字会换到第二行。");

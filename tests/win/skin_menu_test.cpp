@@ -1,0 +1,515 @@
+// The skinned menu bar and its drop-downs on real windows with the flat-colour
+// fixture skin: bar pixels, popup pixels read back while the drop-down is open,
+// sliding between drop-downs by arrow keys, Alt + letter, handlers and links that
+// must not outlive their windows, and the program's catalogue menus.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <thread>
+
+#include "app/MainModule.h"
+#include "app/MainWindow.h"
+#include "content/ConnectionString.h"
+#include "content/Recordset.h"
+#include "forms/Application.h"
+#include "forms/Form.h"
+#include "forms/Menus.h"
+#include "skin/frames/SkinManage.h"
+#include "skin/frames/WinSkinData.h"
+#include "skin/frames/WinSkinForm.h"
+#include "skin/menus/WinSkinMenu.h"
+#include "skin/menus/WinSkinPopMenu.h"
+#include "tests/win/ProgramUnderTest.h"
+#include "tests/win/SkinFixture.h"
+#include "winutil/WideText.h"
+
+namespace {
+
+using namespace zuno;
+using namespace zuno::forms;
+using namespace zuno::wintest;
+using skin::frames::SkinManager;
+using skin::frames::TWinSkinForm;
+
+// Calls the script on every tick of a thread timer, also while a menu loop runs,
+// until it returns true.
+struct Script {
+    std::function<bool(int tick)> step;
+    int tick = 0;
+    bool done = false;
+    UINT_PTR timer = 0;
+    static Script* current;
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+        Script* s = current;
+        if (!s || s->done) return;
+        s->done = s->step(++s->tick);
+    }
+    explicit Script(std::function<bool(int)> f) : step(std::move(f)) {
+        current = this;
+        timer = SetTimer(nullptr, 0, 60, &Tick);
+    }
+    ~Script() {
+        KillTimer(nullptr, timer);
+        current = nullptr;
+    }
+};
+Script* Script::current = nullptr;
+
+// The visible skinned menu windows, in creation order.
+std::vector<HWND> MenuWindows() {
+    std::vector<HWND> out;
+    for (skin::menus::TWinSkinPopMenu* m : SkinManager->MenuWrappers)
+        if (IsWindowVisible(m->Window())) out.push_back(m->Window());
+    return out;
+}
+
+void PostKey(HWND w, WPARAM key) { PostMessageW(w, WM_KEYDOWN, key, 0); }
+
+// The screen as a 32-bit picture of one rectangle.
+struct Screen {
+    RECT at{};
+    std::vector<std::uint32_t> pixels;
+    explicit Screen(RECT r) : at(r), pixels(static_cast<size_t>((r.right - r.left) * (r.bottom - r.top))) {
+        const int w = r.right - r.left, h = r.bottom - r.top;
+        HDC screen = GetDC(nullptr);
+        HDC memory = CreateCompatibleDC(screen);
+        HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+        SelectObject(memory, old);
+        BITMAPINFO bi{};
+        bi.bmiHeader = {sizeof bi.bmiHeader, w, -h, 1, 32, BI_RGB};
+        GetDIBits(memory, bitmap, 0, static_cast<UINT>(h), pixels.data(), &bi, DIB_RGB_COLORS);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+        ReleaseDC(nullptr, screen);
+    }
+    // Screen coordinates.
+    COLORREF At(int x, int y) const {
+        const std::uint32_t p = pixels[static_cast<size_t>((y - at.top) * (at.right - at.left) + (x - at.left))];
+        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+    }
+    int Count(RECT r, COLORREF c) const {
+        int n = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) n += At(x, y) == c;
+        return n;
+    }
+    // Bounding box of the pixels of colour c inside r; empty when none.
+    RECT Box(RECT r, COLORREF c) const {
+        RECT box{r.right, r.bottom, r.left, r.top};
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                if (At(x, y) == c) box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y),
+                                          std::max<LONG>(box.right, x + 1), std::max<LONG>(box.bottom, y + 1)};
+        return box;
+    }
+};
+
+class SkinMenuTest : public ::testing::Test {
+protected:
+    void SetUp() override { Start(FlatSkinPackage()); }
+    void Start(std::vector<std::uint8_t> package) {
+        app = std::make_unique<TApplication>();
+        app->OnException = [this](const std::wstring& text) { errors.push_back(text); };
+        host = app->CreateForm<TForm>(L"MenuHost");
+        data = new skin::frames::TSkinData(host);
+        data->BeginLoading();
+        data->PackageStream = std::move(package);
+        ASSERT_TRUE(data->LoadPackage());
+        data->SetActive(true);
+        data->Loaded();
+    }
+    void TearDown() override {
+        app.reset();
+        EXPECT_TRUE(errors.empty());
+    }
+    void Pump(int ms = 50) {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+        do {
+            app->ProcessMessages();
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        } while (std::chrono::steady_clock::now() < end);
+    }
+    void PumpUntil(const Script& s, int ms = 6000) {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+        while (!s.done && std::chrono::steady_clock::now() < end) {
+            app->ProcessMessages();
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    }
+    TMenuItem* Item(TMenuItem* parent, const wchar_t* caption, std::function<void()> click = {}) {
+        auto* item = new TMenuItem(form);
+        item->SetCaption(caption);
+        if (click) item->OnClick = [click](TMenuItem*) { click(); };
+        parent->Add(item);
+        return item;
+    }
+    void ShowWithMenu() {
+        form->SetMenu(menu);
+        form->SetClientSize(320, 160);
+        form->SetBounds(100, 100, form->Width(), form->Height());
+        form->ShowForm();
+        Pump(200);
+        frame = TWinSkinForm::FromWindow(form->Handle());
+        ASSERT_TRUE(frame && frame->MenuBar());
+    }
+    // Presses the bar item as the mouse would; returns when its drop-down closed.
+    void PressBarItem(int index) {
+        const skin::Rect& b = frame->MenuBar()->Items()[static_cast<size_t>(index)]->BoundsRect;
+        RECT r;
+        GetWindowRect(form->Handle(), &r);
+        SendMessageW(form->Handle(), WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(r.left + b.left + 3, r.top + b.top + 3));
+    }
+    HMENU DropDown(int index) const { return frame->MenuBar()->Items()[static_cast<size_t>(index)]->DropDown; }
+
+    std::unique_ptr<TApplication> app;
+    TForm* host = nullptr;
+    skin::frames::TSkinData* data = nullptr;
+    TForm* form = nullptr;
+    TMainMenu* menu = nullptr;
+    TWinSkinForm* frame = nullptr;
+    std::vector<std::wstring> errors;
+};
+
+// Where a monochrome bitmap is black.
+RECT BlackPixels(HBITMAP mono) {
+    BITMAP bm{};
+    GetObjectW(mono, sizeof bm, &bm);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, mono);
+    RECT box{bm.bmWidth, bm.bmHeight, 0, 0};
+    for (int y = 0; y < bm.bmHeight; ++y)
+        for (int x = 0; x < bm.bmWidth; ++x)
+            if (GetPixel(dc, x, y) == RGB(0, 0, 0))
+                box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x + 1),
+                       std::max<LONG>(box.bottom, y + 1)};
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return box;
+}
+
+int MenuTextWidth(const std::wstring& text) {
+    NONCLIENTMETRICSW ncm{};
+    ncm.cbSize = sizeof ncm;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0);
+    HDC dc = GetDC(nullptr);
+    HFONT font = CreateFontIndirectW(&ncm.lfMenuFont);
+    HGDIOBJ old = SelectObject(dc, font);
+    RECT r{};
+    DrawTextW(dc, text.c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
+    SelectObject(dc, old);
+    DeleteObject(font);
+    ReleaseDC(nullptr, dc);
+    return r.right;
+}
+
+// The bar's first item starts 6 pixels in without a bar image, at the image's left
+// cap + 4 with one, at 12 when that is wider than the bar; items are caption + 10
+// wide; the hovered item is framed in ButtonHilight; a disabled caption is grey.
+TEST_F(SkinMenuTest, BarItemsPlacedFramedAndGreyed) {
+    struct Case { int menuBarLeft; int start; } cases[] = {{-1, 6}, {10, 14}, {5000, 12}};
+    for (const Case& c : cases) {
+        if (c.menuBarLeft >= 0) {
+            app.reset();
+            Start(FlatSkinPackage(kFixLeft, kFixLeftWidth, true, c.menuBarLeft));
+        }
+        form = app->CreateForm<TForm>(L"Bar");
+        menu = new TMainMenu(form);
+        Item(menu->Items(), L"文件");
+        TMenuItem* off = Item(menu->Items(), L"禁用");
+        off->SetEnabled(false);
+        ShowWithMenu();
+        HWND w = form->Handle();
+        RECT r;
+        GetWindowRect(w, &r);
+        const int left = r.left + kFixLeftWidth + c.start, width = MenuTextWidth(L"文件") + 10;
+        const int y = r.top + kFixTopHeight;
+        // The pointer really there, so that the hover timer keeps the item hot while
+        // the window's drawing reaches the screen.
+        SetCursorPos(left + 3, y + 5);
+        SendMessageW(w, WM_NCMOUSEMOVE, HTMENU, MAKELPARAM(left + 3, y + 5));
+        Pump(80);
+        Screen s({r.left, r.top, r.right, r.bottom});
+        EXPECT_EQ(s.At(left, y + 5), kFixButtonHilight) << c.start;
+        EXPECT_EQ(s.At(left + width - 1, y + 5), kFixButtonHilight) << c.start;
+        EXPECT_NE(s.At(left - 1, y + 5), kFixButtonHilight) << c.start;
+        EXPECT_NE(s.At(left + width, y + 5), kFixButtonHilight) << c.start;
+        const RECT second{left + width, y, left + width + MenuTextWidth(L"禁用") + 10, y + GetSystemMetrics(SM_CYMENU) - 1};
+        EXPECT_GT(s.Count(second, kFixMenuShadow), 0) << "disabled caption";
+        if (c.menuBarLeft < 0) EXPECT_EQ(s.Count(second, RGB(0, 0, 0)), 0);
+        form->Close();
+        Pump(100);
+    }
+}
+
+// Inside the open drop-down: the border band comes from the menu background, the
+// selected item from frame 4 and the others from frame 1, a separator from the last
+// rows of frame 2, a check mark centred in its 16-pixel box, disabled text grey.
+TEST_F(SkinMenuTest, PopupPaintedFromTheSkin) {
+    form = app->CreateForm<TForm>(L"Popup");
+    menu = new TMainMenu(form);
+    TMenuItem* file = Item(menu->Items(), L"文件");
+    TMenuItem* open = Item(file, L"打开");
+    open->SetShortCut(scCtrl | 'O');
+    Item(file, L"-");
+    Item(file, L"勾选")->SetChecked(true);
+    Item(file, L"禁用")->SetEnabled(false);
+    ShowWithMenu();
+    HWND w = form->Handle();
+    std::unique_ptr<Screen> shot;
+    RECT popup{}, items[4]{};
+    Script script([&](int tick) {
+        if (tick < 4 || MenuWindows().empty()) return false;
+        GetWindowRect(MenuWindows().front(), &popup);
+        for (int i = 0; i < 4; ++i) GetMenuItemRect(w, DropDown(0), static_cast<UINT>(i), &items[i]);
+        shot = std::make_unique<Screen>(popup);
+        EndMenu();
+        return true;
+    });
+    PressBarItem(0);
+    ASSERT_TRUE(shot) << "the drop-down opened";
+    const Screen& s = *shot;
+    // GetMenuItemRect's origin is not where the items are drawn everywhere: place
+    // the items by the selected first item's top-left pixel, keeping their sizes.
+    const RECT first = s.Box(popup, kFixItemSelected);
+    ASSERT_LT(first.left, first.right);
+    const int dx = first.left - items[0].left, dy = first.top - items[0].top;
+    for (RECT& it : items) OffsetRect(&it, dx, dy);
+    EXPECT_EQ(s.At(popup.left + 1, popup.top + 1), kFixMenuBorder);
+    EXPECT_EQ(s.At(popup.right - 2, (popup.top + popup.bottom) / 2), kFixMenuBorder);
+    EXPECT_EQ(s.At((popup.left + popup.right) / 2, popup.bottom - 1), kFixMenuBorder);
+    auto mid = [](const RECT& r) { return (r.top + r.bottom) / 2; };
+    EXPECT_EQ(s.At(items[0].right - 4, mid(items[0])), kFixItemSelected) << "first item selected on opening";
+    EXPECT_EQ(s.At(items[2].right - 4, mid(items[2])), kFixItem);
+    const int sx = (items[1].left + items[1].right) / 2;
+    EXPECT_EQ(s.At(sx, items[1].bottom - 1), kFixSeparator);
+    EXPECT_EQ(s.At(sx, items[1].bottom - kFixSeparatorRows), kFixSeparator);
+    EXPECT_EQ(s.At(sx, items[1].bottom - kFixSeparatorRows - 1), kFixMenuBack) << "key rows show the background";
+    // Check mark: the system's bitmap centred in the glyph box one pixel in.
+    BITMAP bm{};
+    HBITMAP check = LoadBitmapW(nullptr, MAKEINTRESOURCEW(32760));
+    ASSERT_TRUE(check && GetObjectW(check, sizeof bm, &bm));
+    const RECT glyph{items[2].left + 1 + kFixItemMargin, items[2].top + 1, items[2].left + 17 + kFixItemMargin,
+                     items[2].top + 17};
+    const RECT mark = s.Box({items[2].left, items[2].top, glyph.right + 2, items[2].bottom}, GetSysColor(COLOR_BTNTEXT));
+    ASSERT_LT(mark.left, mark.right) << "a check mark is drawn";
+    const RECT inBitmap = BlackPixels(check);
+    const int x0 = glyph.left + (16 - bm.bmWidth) / 2 + 1, y0 = glyph.top + (16 - bm.bmHeight) / 2 + 1;
+    EXPECT_EQ(mark.left, x0 + inBitmap.left);
+    EXPECT_EQ(mark.top, y0 + inBitmap.top);
+    EXPECT_EQ(mark.right, x0 + inBitmap.right);
+    EXPECT_EQ(mark.bottom, y0 + inBitmap.bottom);
+    const RECT disabled{glyph.right, items[3].top, items[3].right, items[3].bottom};
+    EXPECT_GT(s.Count(disabled, kFixMenuShadow), 0);
+    EXPECT_EQ(s.Count(disabled, kFixMenuText), 0);
+    EXPECT_GT(s.Count({glyph.right, items[2].top, items[2].right, items[2].bottom}, kFixMenuText), 0);
+    DeleteObject(check);
+    wchar_t text[32] = {};
+    GetMenuStringW(DropDown(0), open->Command(), text, 32, MF_BYCOMMAND);
+    EXPECT_EQ(std::wstring(text), L"打开\tCtrl+O") << "owner-drawn items keep their text";
+}
+
+// Right slides to the next drop-down unless the item has a submenu, which it opens;
+// Left goes back a level, then to the previous drop-down, wrapping round to the last
+// item, which has no drop-down and so runs its command.
+TEST_F(SkinMenuTest, ArrowKeysSlideBetweenDropDowns) {
+    form = app->CreateForm<TForm>(L"Slide");
+    menu = new TMainMenu(form);
+    TMenuItem* a = Item(menu->Items(), L"&A");
+    Item(a, L"a1");
+    TMenuItem* b = Item(menu->Items(), L"&B");
+    Item(b, L"b1");
+    Item(Item(b, L"b2"), L"c1");
+    int clicks = 0;
+    Item(menu->Items(), L"&D", [&] { ++clicks; });
+    ShowWithMenu();
+    HWND w = form->Handle();
+    std::vector<std::string> seen;
+    int state = 0, since = 0;
+    Script script([&](int tick) {
+        HMENU open = frame->OpenDropDown();
+        const size_t windows = MenuWindows().size();
+        if (tick > 100) {  // a step never came: end the menu, the checks below fail
+            EndMenu();
+            return true;
+        }
+        auto ready = [&](HMENU want) { return open == want && tick - since >= 3; };
+        switch (state) {
+        case 0:
+            if (!ready(DropDown(0))) return false;
+            seen.push_back("A");
+            PostKey(w, VK_RIGHT);
+            break;
+        case 1:
+            if (!ready(DropDown(1))) return false;
+            seen.push_back("B");
+            PostKey(w, VK_DOWN);
+            PostKey(w, VK_RIGHT);
+            break;
+        case 2:
+            if (tick - since < 4) return false;
+            seen.push_back("B+" + std::to_string(windows));
+            PostKey(w, VK_LEFT);
+            break;
+        case 3:
+            if (tick - since < 4) return false;
+            seen.push_back(std::string(open == DropDown(1) ? "B" : "?") + "+" + std::to_string(windows));
+            PostKey(w, VK_LEFT);
+            break;
+        case 4:
+            if (!ready(DropDown(0))) return false;
+            seen.push_back("A");
+            PostKey(w, VK_LEFT);
+            return true;
+        }
+        ++state;
+        since = tick;
+        return false;
+    });
+    PressBarItem(0);
+    PumpUntil(script);
+    Pump(300);
+    EXPECT_EQ(seen, (std::vector<std::string>{"A", "B", "B+2", "B+1", "A"}));
+    EXPECT_EQ(clicks, 1) << "wrapped round to the item without a drop-down";
+    EXPECT_FALSE(frame->MenuTracking);
+    EXPECT_EQ(frame->OpenDropDown(), nullptr);
+    EXPECT_EQ(skin::menus::TrackingFrame(), nullptr);
+}
+
+// Alt + letter opens the item; with Shift as well it does not.
+TEST_F(SkinMenuTest, AltLetterOpensTheItem) {
+    form = app->CreateForm<TForm>(L"Accel");
+    menu = new TMainMenu(form);
+    Item(Item(menu->Items(), L"&A"), L"a1");
+    Item(Item(menu->Items(), L"&B"), L"b1");
+    ShowWithMenu();
+    HWND w = form->Handle();
+    BYTE keys[256] = {}, saved[256] = {};
+    GetKeyboardState(saved);
+    auto chord = [&](bool shift) {
+        std::copy(std::begin(saved), std::end(saved), keys);
+        keys[VK_MENU] = 0x80;
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(keys);
+        SendMessageW(w, WM_SYSCHAR, 'b', 0x20000000);
+        SetKeyboardState(saved);
+    };
+    HMENU opened = nullptr;
+    Script script([&](int) {
+        if (!frame->OpenDropDown()) return false;
+        opened = frame->OpenDropDown();
+        EndMenu();
+        return true;
+    });
+    chord(true);
+    Pump(300);
+    EXPECT_EQ(opened, nullptr) << "Alt+Shift+B";
+    chord(false);
+    PumpUntil(script, 3000);
+    EXPECT_EQ(opened, DropDown(1));
+}
+
+// Handlers given to a tool menu and the tracking link let go of a frame whose window
+// is destroyed; a pending popup wrapper is forgotten when its window goes.
+TEST_F(SkinMenuTest, NothingRefersToWindowsThatAreGone) {
+    form = app->CreateForm<TForm>(L"Gone");
+    menu = new TMainMenu(form);
+    Item(Item(menu->Items(), L"&A"), L"a1");
+    ShowWithMenu();
+    TPopupMenu tools(nullptr);
+    auto* tool = new TMenuItem(&tools);
+    tool->SetCaption(L"工具");
+    tools.Items()->Add(tool);
+    frame->InstallMenuHandlers(tools.Items());
+    EXPECT_TRUE(tool->OnAdvancedDrawItem);
+    // The window dies while its drop-down is open.
+    Script script([&](int tick) {
+        if (tick < 3 || !frame->OpenDropDown()) return false;
+        DestroyWindow(form->Handle());
+        return true;
+    });
+    PressBarItem(0);
+    PumpUntil(script, 3000);
+    Pump(200);
+    EXPECT_EQ(skin::menus::TrackingFrame(), nullptr);
+    EXPECT_FALSE(tool->OnAdvancedDrawItem) << "removed with the frame";
+    HDC dc = CreateCompatibleDC(nullptr);
+    tool->DoAdvancedDraw(dc, {0, 0, 80, 20}, 0);  // draws plainly, calls nothing gone
+    DeleteDC(dc);
+
+    HWND plain = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_BORDER | WS_VISIBLE, 10, 10, 60, 40, nullptr, nullptr,
+                                 nullptr, nullptr);
+    auto* wrapper = new skin::menus::TWinSkinPopMenu();
+    wrapper->AttachMenuWindow(plain, data);
+    SendMessageW(plain, WM_NCPAINT, 1, 0);
+    EXPECT_EQ(skin::menus::PendingWrapper(), wrapper) << "no menu known yet";
+    DestroyWindow(plain);
+    EXPECT_EQ(skin::menus::PendingWrapper(), nullptr);
+    delete wrapper;
+}
+
+// The program's test catalogue: class, subclass and test submenus open skinned (the
+// tests' submenu is filled as it opens and still owner-drawn), Enter starts the test.
+TEST(SkinMenuProgram, CatalogueOpensSkinnedAndStartsTheChosenTest) {
+    TApplication app;
+    app.Title = L"心理测试Mobix4.3";
+    std::vector<std::wstring> errors;
+    app.OnException = [&](const std::wstring& text) { errors.push_back(text); };
+    app::exepath = ExeFolder();
+    app::adoconn.Open(content::DataSourceOf(content::BuildConnectionString(app::Narrow(app::exepath))));
+    app::Form1 = app.CreateForm<app::TForm1>();
+    app::Form1->ADOQuery1ConnectionString = content::BuildConnectionString(app::Narrow(app::exepath));
+    {
+        content::Recordset classes, subclasses, tests;
+        app::Form1->BuildTestCatalogue(classes, subclasses, tests);
+    }
+    app::Form1->ShowForm();
+    auto pump = [&](int ms) {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+        do {
+            app.ProcessMessages();
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        } while (std::chrono::steady_clock::now() < end);
+    };
+    pump(300);
+    HWND w = app::Form1->Handle();
+    TWinSkinForm* frame = TWinSkinForm::FromWindow(w);
+    ASSERT_TRUE(frame && frame->MenuBar());
+    size_t windows = 0;
+    bool ownerDrawn = false;
+    std::wstring chosen;
+    Script script([&](int tick) {
+        if (tick == 3) PostKey(w, VK_RIGHT);  // the first class is selected: its subclasses
+        if (tick == 6) PostKey(w, VK_RIGHT);  // the first subclass: its tests
+        if (tick < 9) return false;
+        windows = MenuWindows().size();
+        HMENU tests = GetSubMenu(GetSubMenu(frame->OpenDropDown(), 0), 0);
+        MENUITEMINFOW info{sizeof info};
+        info.fMask = MIIM_FTYPE | MIIM_ID;
+        ownerDrawn = GetMenuItemInfoW(tests, 0, TRUE, &info) && (info.fType & MFT_OWNERDRAW);
+        wchar_t text[200] = {};
+        GetMenuStringW(tests, 0, text, 200, MF_BYPOSITION);
+        chosen = text;
+        PostKey(w, VK_RETURN);
+        return true;
+    });
+    const skin::Rect& b = frame->MenuBar()->Items().front()->BoundsRect;
+    RECT r;
+    GetWindowRect(w, &r);
+    SendMessageW(w, WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(r.left + b.left + 3, r.top + b.top + 3));
+    pump(300);
+    EXPECT_EQ(windows, 3u);
+    EXPECT_TRUE(ownerDrawn) << "items filled on opening are owner-drawn too";
+    EXPECT_FALSE(chosen.empty());
+    EXPECT_GT(app::runState.sqcount, 0) << "the chosen test was loaded";
+    EXPECT_EQ(app::runState.sqindex, 1);
+    EXPECT_EQ(app::Widen(app::runState.testtitle), chosen.substr(0, app::Widen(app::runState.testtitle).size()));
+    for (const std::wstring& e : errors) ADD_FAILURE() << app::Narrow(e);
+    app::adoconn.Close();
+}
+
+}  // namespace
