@@ -133,7 +133,7 @@ void BM_DecodePlain(benchmark::State& state) {
 }
 
 // The shipped skins, all packages of the host build's skins folder one after
-// the other; plain = 1 times the classic decoder instead of ours.
+// the other; with argument 1 the classic decoder is timed instead of ours.
 std::vector<Bytes> ShippedSkins() {
     static const std::vector<Bytes> skins = [] {
         std::vector<Bytes> all;

@@ -3,6 +3,7 @@
 // beside one plain repaint of the window; and building the test catalogue from a
 // large content database (ZUNO_BENCH_DB) with the splash form's progress text.
 #include <windows.h>
+#include <psapi.h>
 
 #include "bench/win/BenchUtil.h"
 #include "bench/win/LongPageDatabase.h"
@@ -76,9 +77,15 @@ int wmain() {
     delete app::flash;
     app::flash = nullptr;
     auto* quiet = application.CreateForm<app::TForm1>();
+    PROCESS_MEMORY_COUNTERS m0{sizeof m0}, m1{sizeof m1};
+    GetProcessMemoryInfo(GetCurrentProcess(), &m0, sizeof m0);
     const auto t1 = Clock::now();
     quiet->BuildTestCatalogue(a, b, c);
     const double menusOnly = Ms(t1);
+    GetProcessMemoryInfo(GetCurrentProcess(), &m1, sizeof m1);
+    const auto kib = [](SIZE_T bytes) { return static_cast<size_t>(bytes / 1024); };
+    std::printf("working set %zu -> %zu KiB, private %zu -> %zu KiB\n", kib(m0.WorkingSetSize), kib(m1.WorkingSetSize),
+                kib(m0.PagefileUsage), kib(m1.PagefileUsage));
     std::printf("test catalogue of the large database:      %7.0f ms with the splash progress, %.0f ms without\n",
                 withSplash, menusOnly);
     app::adoconn.Close();
