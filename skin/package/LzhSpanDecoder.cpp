@@ -80,6 +80,9 @@ public:
     }
 
     int DecodeChar(BitReader& bits) {
+        // Topped up before every symbol, the buffer seldom runs dry in the middle
+        // of one, so the test for that in Bit and Take is nearly always false.
+        bits.Refill();
         int depth = 0;
         int c = son_[Root];
         while (c < TreeSize) {
@@ -135,23 +138,25 @@ private:
     // frequency; returns its new position.
     int Swap(int c, uint16_t k) {
         // Since Freq is sorted, the positions below k after c form a run; it is
-        // measured eight at a time, without a branch per position.
+        // measured sixteen at a time, without a branch per position.
         int l = c;
         for (;;) {
             int below = 0;
-            for (int j = 1; j <= 8; ++j) below += freq_[l + j] < k;
+            for (int j = 1; j <= 16; ++j) below += freq_[l + j] < k;
             l += below;
-            if (below < 8) break;
+            if (below < 16) break;
         }
         freq_[c] = freq_[l];
         freq_[l] = k;
+        // A leaf has no second child: its would-be sibling link goes to a spare
+        // slot instead of a branch that mispredicts half the time.
         const int i = son_[c];
         parent_[i] = static_cast<int16_t>(l);
-        if (i < TreeSize) parent_[i + 1] = static_cast<int16_t>(l);
+        parent_[i < TreeSize ? i + 1 : kSpare] = static_cast<int16_t>(l);
         const int j = son_[l];
         son_[l] = static_cast<int16_t>(i);
         parent_[j] = static_cast<int16_t>(c);
-        if (j < TreeSize) parent_[j + 1] = static_cast<int16_t>(c);
+        parent_[j < TreeSize ? j + 1 : kSpare] = static_cast<int16_t>(c);
         son_[c] = static_cast<int16_t>(j);
         return l;
     }
@@ -184,11 +189,15 @@ private:
         }
     }
 
-    uint16_t freq_[TreeSize + 1 + 8];  // sentinels at 627 and after, for Swap's look-ahead
-    int16_t parent_[TreeSize + SymbolCount];
+    uint16_t freq_[TreeSize + 1 + 16];  // sentinels at 627 and after, for Swap's look-ahead
+    static constexpr int kSpare = TreeSize + SymbolCount;
+    int16_t parent_[TreeSize + SymbolCount + 1];  // the last one a spare, never read
     int16_t son_[TreeSize];
     int16_t path_[TreeSize];  // a path is never longer than the tree has nodes
 };
+
+// The smallest multiple of each distance below 16 that is at least 8.
+constexpr uint8_t kRepeatBack[16] = {0, 8, 8, 9, 8, 10, 12, 14, 8, 9, 10, 11, 12, 13, 14, 15};
 
 int DecodePosition(BitReader& bits) {
     // The first byte gives the upper six bits and how many bits the code has in
@@ -224,16 +233,20 @@ std::vector<uint8_t> UnpackWhole(int64_t count, std::span<const uint8_t> input) 
         const int distance = DecodePosition(bits) + 1;
         const int length = c - 255 + Threshold;
         const uint8_t* from = o - distance;
+        // Always as many pieces as the longest match needs, so that no loop
+        // depends on the length; bytes past `length` are overwritten by what
+        // comes next (the buffer has room behind its end for them).
         if (distance >= 16) {
-            // In pieces no longer than the distance, so each reads bytes already
-            // written; bytes past `length` are overwritten by what comes next.
-            for (int k = 0; k < length; k += 16) std::memcpy(o + k, from + k, 16);
-        } else if (distance >= 8) {
-            for (int k = 0; k < length; k += 8) std::memcpy(o + k, from + k, 8);
-        } else if (distance == 1) {
-            std::memset(o, *from, static_cast<size_t>(length));
+            // Pieces no longer than the distance each read bytes already written.
+            for (int k = 0; k < 64; k += 16) std::memcpy(o + k, from + k, 16);
         } else {
-            for (int k = 0; k < length; ++k) o[k] = from[k];  // overlapping: repeats the run
+            // The first eight bytes one by one (they may repeat a shorter run),
+            // the rest eight at a time from a whole number of distances back, at
+            // least eight bytes behind: the run repeats with that period.
+            o[0] = from[0], o[1] = from[1], o[2] = from[2], o[3] = from[3];
+            o[4] = from[4], o[5] = from[5], o[6] = from[6], o[7] = from[7];
+            const int back = kRepeatBack[distance];
+            for (int k = 8; k < 64; k += 8) std::memcpy(o + k, o + k - back, 8);
         }
         o += length;
     }
