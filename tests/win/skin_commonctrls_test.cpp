@@ -27,6 +27,7 @@
 #include "skin/package/LzhEncoder.h"
 #include "skin/scrollbars/core/ScrollGeometry.h"
 #include "tests/win/ProgramUnderTest.h"
+#include "tests/win/PumpMessages.h"
 #include "winutil/WideText.h"
 
 namespace {
@@ -121,11 +122,7 @@ protected:
         EXPECT_TRUE(errors.empty());
     }
     void Pump(int ms = 50) {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-        do {
-            app->ProcessMessages();
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        } while (std::chrono::steady_clock::now() < end);
+        zuno::wintest::PumpFor(*app, ms);
     }
     template <class T>
     T* Add(int x, int y, int w, int h) {

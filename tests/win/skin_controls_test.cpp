@@ -19,6 +19,7 @@
 #include "skin/frames/WinSkinData.h"
 #include "skin/frames/WinSkinForm.h"
 #include "tests/win/SkinFixture.h"
+#include "tests/win/PumpMessages.h"
 
 namespace {
 
@@ -54,11 +55,7 @@ protected:
         EXPECT_TRUE(errors.empty());
     }
     void Pump(int ms = 50) {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-        do {
-            app->ProcessMessages();
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        } while (std::chrono::steady_clock::now() < end);
+        zuno::wintest::PumpFor(*app, ms);
     }
     TForm* NewForm(const wchar_t* name, int cw = 300, int ch = 200) {
         auto* f = app->CreateForm<TForm>(name);

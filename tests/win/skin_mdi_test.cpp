@@ -14,6 +14,7 @@
 #include "skin/frames/SkinManage.h"
 #include "skin/frames/WinSkinData.h"
 #include "tests/win/SkinFixture.h"
+#include "tests/win/PumpMessages.h"
 
 namespace {
 
@@ -65,11 +66,7 @@ protected:
         app.reset();
     }
     void Pump(int ms) {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-        do {
-            app->ProcessMessages();
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        } while (std::chrono::steady_clock::now() < end);
+        zuno::wintest::PumpFor(*app, ms);
     }
     // Creates a child the way a program asks the client for one, then has the
     // client refresh the frame menu.

@@ -24,6 +24,7 @@
 #include "skin/menus/WinSkinPopMenu.h"
 #include "tests/win/ProgramUnderTest.h"
 #include "tests/win/SkinFixture.h"
+#include "tests/win/PumpMessages.h"
 #include "winutil/WideText.h"
 
 namespace {
@@ -128,11 +129,7 @@ protected:
         EXPECT_TRUE(errors.empty());
     }
     void Pump(int ms = 50) {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-        do {
-            app->ProcessMessages();
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        } while (std::chrono::steady_clock::now() < end);
+        zuno::wintest::PumpFor(*app, ms);
     }
     void PumpUntil(const Script& s, int ms = 6000) {
         const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);

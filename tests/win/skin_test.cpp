@@ -16,6 +16,7 @@
 #include "skin/frames/WinSkinData.h"
 #include "skin/frames/WinSkinForm.h"
 #include "tests/win/SkinFixture.h"
+#include "tests/win/PumpMessages.h"
 
 namespace {
 
@@ -41,11 +42,7 @@ protected:
     void TearDown() override { app.reset(); }
     // Runs the message loop for a while (the manager's commands wait 250 ms).
     void Pump(int ms = 50) {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-        do {
-            app->ProcessMessages();
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        } while (std::chrono::steady_clock::now() < end);
+        zuno::wintest::PumpFor(*app, ms);
     }
     TForm* ShowForm(const wchar_t* name, int cw, int ch, TFormBorderStyle border = TFormBorderStyle::bsSizeable) {
         auto* f = app->CreateForm<TForm>(name);
