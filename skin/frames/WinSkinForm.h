@@ -82,8 +82,10 @@ public:
     void PaintMdiButtons(SkinBitmap& barPixels, Rect bar);
 
     // The menu bar.
-    void OpenMenuItem(menus::TMenuBtn* item);
-    void ClickMenuItem(menus::TMenuBtn* item);
+    // `byKeyboard`: the drop-down opens with its first item selected, as one opened
+    // from the keyboard does; one opened by the mouse has no item selected.
+    void OpenMenuItem(menus::TMenuBtn* item, bool byKeyboard = false);
+    void ClickMenuItem(menus::TMenuBtn* item, bool byKeyboard = false);
     menus::TMenuBtn* FindAccelItem(wchar_t key) const;
     bool MenuTracking = false;  // a drop-down of the menu bar is open
     HMENU OpenDropDown() const { return openDropDown_; }

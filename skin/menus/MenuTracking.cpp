@@ -24,6 +24,8 @@ struct TrackingState {
     bool switching = false;
     bool downKeySent = false;
     HHOOK hook = nullptr;
+    bool keyboardClickExpected = false;
+    LPARAM keyboardClickPoint = 0;
 };
 
 TrackingState& Tracking() {
@@ -65,12 +67,26 @@ TMenuBtn* ArrowTarget(TrackingState& t, unsigned key) {
 
 frames::TWinSkinForm* TrackingFrame() { return Tracking().frame; }
 
-void StartMenuTracking(frames::TWinSkinForm* frame, int openIndex) {
+void ExpectKeyboardClick(LPARAM screenPoint) {
+    Tracking().keyboardClickExpected = true;
+    Tracking().keyboardClickPoint = screenPoint;
+}
+
+bool TakeKeyboardClick(LPARAM screenPoint) {
+    TrackingState& t = Tracking();
+    const bool match = t.keyboardClickExpected && t.keyboardClickPoint == screenPoint;
+    t.keyboardClickExpected = false;
+    return match;
+}
+
+void StartMenuTracking(frames::TWinSkinForm* frame, int openIndex, bool selectFirst) {
     TrackingState& t = Tracking();
     t.frame = frame;
     t.openIndex = openIndex;
     t.switching = false;
-    t.downKeySent = false;
+    // Opened by the mouse, the drop-down shows no selection: the first Down then
+    // selects the first item, as in any Windows menu.
+    t.downKeySent = !selectFirst;
     t.selected = {};
     GetCursorPos(&t.lastMouse);
     if (!t.hook) t.hook = SetWindowsHookExW(WH_MSGFILTER, &MenuFilterHook, nullptr, GetCurrentThreadId());
@@ -128,17 +144,19 @@ LRESULT CALLBACK MenuFilterHook(int code, WPARAM wParam, LPARAM lParam) {
     if (result != 0 || code != MSGF_MENU || !msg || !t.frame) return result;
     frames::TWinSkinForm* frame = t.frame;
     if (!t.downKeySent) {
-        // Select the drop-down's first item, as when a menu is opened by keyboard.
+        // Opened from the keyboard: select the drop-down's first item.
         t.downKeySent = true;
         PostMessageW(msg->hwnd, WM_KEYDOWN, VK_DOWN, 0);
     }
     TMenuBtn* target = nullptr;
+    bool byKeyboard = false;
     switch (msg->message) {
     case WM_KEYDOWN:
         if (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE) {
             t.switching = false;
         } else if (msg->wParam == VK_LEFT || msg->wParam == VK_RIGHT) {
             target = ArrowTarget(t, static_cast<unsigned>(msg->wParam));
+            byKeyboard = true;
         }
         break;
     case WM_SYSKEYDOWN:
@@ -160,7 +178,7 @@ LRESULT CALLBACK MenuFilterHook(int code, WPARAM wParam, LPARAM lParam) {
         // The open drop-down ends first, so that the posted click reaches the frame
         // only after TrackPopupMenu has returned.
         EndMenu();
-        frame->ClickMenuItem(target);
+        frame->ClickMenuItem(target, byKeyboard);
     }
     return result;
 }
@@ -177,7 +195,7 @@ bool IsWindowsNT4() {
 
 }  // namespace
 
-void TWinSkinForm::OpenMenuItem(menus::TMenuBtn* item) {
+void TWinSkinForm::OpenMenuItem(menus::TMenuBtn* item, bool byKeyboard) {
     if (!item) return;
     PostMessageW(Handle, WM_COMMAND, item->Command, 0);
     if (!item->DropDown) return;
@@ -186,7 +204,7 @@ void TWinSkinForm::OpenMenuItem(menus::TMenuBtn* item) {
     if (!IsWindowsNT4()) MakeMenuOwnerDraw(item->DropDown);
     MenuTracking = true;
     openDropDown_ = item->DropDown;
-    menus::StartMenuTracking(this, item->Index);
+    menus::StartMenuTracking(this, item->Index, byKeyboard);
     if (item->Enabled) {
         // Notifications stay on: catalogue drop-downs are filled as they open.
         TrackPopupMenu(item->DropDown, TPM_RIGHTBUTTON, item->BoundsRect.left + wr.left,
@@ -217,11 +235,12 @@ LRESULT TWinSkinForm::OnInitMenuPopup(WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
-void TWinSkinForm::ClickMenuItem(menus::TMenuBtn* item) {
+void TWinSkinForm::ClickMenuItem(menus::TMenuBtn* item, bool byKeyboard) {
     RECT wr{};
     GetWindowRect(Handle, &wr);
-    PostMessageW(Handle, WM_NCLBUTTONDOWN, 1,
-                 MAKELPARAM(item->BoundsRect.left + wr.left + 1, item->BoundsRect.top + wr.top + 1));
+    const LPARAM at = MAKELPARAM(item->BoundsRect.left + wr.left + 1, item->BoundsRect.top + wr.top + 1);
+    if (byKeyboard) menus::ExpectKeyboardClick(at);
+    PostMessageW(Handle, WM_NCLBUTTONDOWN, 1, at);
 }
 
 menus::TMenuBtn* TWinSkinForm::FindAccelItem(wchar_t key) const {
@@ -239,7 +258,7 @@ bool TWinSkinForm::DialogChar(forms::TMessage& m) {
     const bool altOnly = (keys[VK_MENU] & 0x80) && !(keys[VK_SHIFT] & 0x80) && !(keys[VK_CONTROL] & 0x80) &&
                          !(keys[VK_LBUTTON] & 0x80) && !(keys[VK_RBUTTON] & 0x80) && !(keys[VK_MBUTTON] & 0x80);
     if (!item || !altOnly) return false;
-    ClickMenuItem(item);
+    ClickMenuItem(item, true);
     m.Result = 1;
     return true;
 }

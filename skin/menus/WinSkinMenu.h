@@ -85,7 +85,8 @@ private:
 // Tracking of one drop-down of a skinned menu bar at a time, in the whole program.
 // The message-filter hook slides from one drop-down to the next by mouse and arrow
 // keys while TrackPopupMenu runs.
-void StartMenuTracking(frames::TWinSkinForm* frame, int openIndex);
+// `selectFirst`: select the drop-down's first item once its menu loop runs.
+void StartMenuTracking(frames::TWinSkinForm* frame, int openIndex, bool selectFirst);
 void EndMenuTracking();
 LRESULT CALLBACK MenuFilterHook(int code, WPARAM wParam, LPARAM lParam);
 // The top-level item next to the open one, wrapping round; null without tracking.
@@ -95,5 +96,11 @@ void MenuSelected(frames::TWinSkinForm* frame, WPARAM wParam, LPARAM lParam);
 // The frame is going: tracking must not refer to it any more.
 void ForgetTrackingFrame(const frames::TWinSkinForm* frame);
 frames::TWinSkinForm* TrackingFrame();
+// A bar item is about to be clicked by a posted button-down on behalf of the keyboard
+// (Alt + letter, an arrow key sliding on): remembers its screen point.
+void ExpectKeyboardClick(LPARAM screenPoint);
+// Whether the button-down at `screenPoint` is that keyboard click; every button-down
+// uses the expectation up, so a lost click cannot pass it on to a real one.
+bool TakeKeyboardClick(LPARAM screenPoint);
 
 }  // namespace zuno::skin::menus

@@ -170,10 +170,11 @@ LRESULT TWinSkinForm::OnNcMouseMove(WPARAM wParam, LPARAM lParam) {
 
 LRESULT TWinSkinForm::OnNcLButtonDown(WPARAM wParam, LPARAM lParam) {
     const POINT p = ScreenToWindow({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    const bool byKeyboard = menus::TakeKeyboardClick(lParam);
     if (TNCObject* hit = HitObject(p)) {
         if (!active_) SetForegroundWindow(Handle);
         hit->MouseDown();
-        if (menuBar_ && menuBar_->Owns(hit)) OpenMenuItem(static_cast<menus::TMenuBtn*>(hit));
+        if (menuBar_ && menuBar_->Owns(hit)) OpenMenuItem(static_cast<menus::TMenuBtn*>(hit), byKeyboard);
         return 0;
     }
     if (state_ == WindowState::Maximised && active_ && wParam == HTCAPTION) wParam = HTMENU;

@@ -259,8 +259,18 @@ TEST_F(SkinMenuTest, PopupPaintedFromTheSkin) {
     HWND w = form->Handle();
     std::unique_ptr<Screen> shot;
     RECT popup{}, items[4]{};
+    bool downSent = false;
     Script script([&](int tick) {
-        if (tick < 4 || MenuWindows().empty()) return false;
+        if (tick > 100) {  // never opened or never selected: the checks below fail
+            EndMenu();
+            return true;
+        }
+        if (MenuWindows().empty()) return false;
+        if (!downSent) {
+            downSent = true;
+            PostKey(w, VK_DOWN);  // opened by the mouse: nothing selected until Down
+        }
+        if (!(GetMenuState(DropDown(0), 0, MF_BYPOSITION) & MF_HILITE)) return false;
         GetWindowRect(MenuWindows().front(), &popup);
         for (int i = 0; i < 4; ++i) GetMenuItemRect(w, DropDown(0), static_cast<UINT>(i), &items[i]);
         shot = std::make_unique<Screen>(popup);
@@ -280,7 +290,7 @@ TEST_F(SkinMenuTest, PopupPaintedFromTheSkin) {
     EXPECT_EQ(s.At(popup.right - 2, (popup.top + popup.bottom) / 2), kFixMenuBorder);
     EXPECT_EQ(s.At((popup.left + popup.right) / 2, popup.bottom - 1), kFixMenuBorder);
     auto mid = [](const RECT& r) { return (r.top + r.bottom) / 2; };
-    EXPECT_EQ(s.At(items[0].right - 4, mid(items[0])), kFixItemSelected) << "first item selected on opening";
+    EXPECT_EQ(s.At(items[0].right - 4, mid(items[0])), kFixItemSelected) << "first item selected by Down";
     EXPECT_EQ(s.At(items[2].right - 4, mid(items[2])), kFixItem);
     const int sx = (items[1].left + items[1].right) / 2;
     EXPECT_EQ(s.At(sx, items[1].bottom - 1), kFixSeparator);
@@ -375,6 +385,108 @@ TEST_F(SkinMenuTest, ArrowKeysSlideBetweenDropDowns) {
     EXPECT_FALSE(frame->MenuTracking);
     EXPECT_EQ(frame->OpenDropDown(), nullptr);
     EXPECT_EQ(skin::menus::TrackingFrame(), nullptr);
+}
+
+// Keyboard rules of the drop-downs as in native Windows. Opened by the mouse (also by
+// sliding onto it with the mouse) a drop-down has no item selected, so the first Down
+// selects the first item; opened by Alt + letter or by sliding with an arrow key its
+// first item is selected. Right on an item with a submenu opens the submenu, elsewhere
+// it slides to the next drop-down; Left in a submenu closes it, in the drop-down
+// itself it slides back (wrapping). Each case ends with Return on the item whose
+// command must run.
+TEST_F(SkinMenuTest, KeyboardInDropDownsAsInWindows) {
+    form = app->CreateForm<TForm>(L"Keys");
+    menu = new TMainMenu(form);
+    std::wstring ran;
+    auto leaf = [&](TMenuItem* parent, const wchar_t* caption) {
+        Item(parent, caption, [&ran, caption] { ran = caption; });
+    };
+    TMenuItem* a = Item(menu->Items(), L"&A");
+    leaf(a, L"a1");
+    TMenuItem* a2 = Item(a, L"a2");
+    leaf(a2, L"s1");
+    leaf(a2, L"s2");
+    leaf(a, L"a3");
+    TMenuItem* b = Item(menu->Items(), L"&B");
+    leaf(b, L"b1");
+    leaf(b, L"b2");
+    ShowWithMenu();
+    HWND w = form->Handle();
+    enum Open { Mouse, AltLetter };
+    struct Phase {
+        int dropDown;               // wait until this bar item's drop-down is open
+        std::vector<WPARAM> keys;   // then post these keys
+        int mouseTo = -1;           // or move the pointer onto this bar item
+    };
+    struct Case {
+        const char* name;
+        Open open;
+        std::vector<Phase> phases;
+        const wchar_t* runs;
+    } cases[] = {
+        {"mouse: the first Down selects the first item", Mouse, {{0, {VK_DOWN, VK_RETURN}}}, L"a1"},
+        {"mouse: Right on a submenu item opens it", Mouse, {{0, {VK_DOWN, VK_DOWN, VK_RIGHT, VK_RETURN}}}, L"s1"},
+        {"mouse: Right on a plain item slides on", Mouse, {{0, {VK_DOWN, VK_RIGHT}}, {1, {VK_RETURN}}}, L"b1"},
+        {"mouse: Right with nothing selected slides on", Mouse, {{0, {VK_RIGHT}}, {1, {VK_DOWN, VK_RETURN}}}, L"b2"},
+        {"mouse: Left in a submenu closes it", Mouse, {{0, {VK_DOWN, VK_DOWN, VK_RIGHT, VK_LEFT, VK_DOWN, VK_RETURN}}},
+         L"a3"},
+        {"mouse: Left in the drop-down slides back, wrapping", Mouse, {{0, {VK_DOWN, VK_LEFT}}, {1, {VK_RETURN}}}, L"b1"},
+        {"mouse: sliding by mouse selects nothing", Mouse, {{0, {}, 1}, {1, {VK_DOWN, VK_RETURN}}}, L"b1"},
+        {"Alt+A selects the first item", AltLetter, {{0, {VK_RETURN}}}, L"a1"},
+        {"Alt+A, Down, Right opens the submenu", AltLetter, {{0, {VK_DOWN, VK_RIGHT, VK_RETURN}}}, L"s1"},
+    };
+    RECT wr;
+    GetWindowRect(w, &wr);
+    auto barPoint = [&](int index) {
+        const skin::Rect& r = frame->MenuBar()->Items()[static_cast<size_t>(index)]->BoundsRect;
+        return POINT{wr.left + (r.left + r.right) / 2, wr.top + (r.top + r.bottom) / 2};
+    };
+    BYTE saved[256] = {};
+    GetKeyboardState(saved);
+    for (const Case& c : cases) {
+        ran.clear();
+        SetCursorPos(wr.left + 40, wr.bottom - 20);  // the pointer over the client area
+        Pump(60);
+        size_t phase = 0;
+        int since = 0;
+        Script script([&](int tick) {
+            if (tick > 120) {  // a phase never came: give up, the checks below fail
+                EndMenu();
+                return true;
+            }
+            if (phase == c.phases.size()) return !frame->OpenDropDown();
+            const Phase& p = c.phases[phase];
+            if (frame->OpenDropDown() != DropDown(p.dropDown) || MenuWindows().empty()) {
+                since = tick;
+                return false;
+            }
+            if (tick - since < 3) return false;  // let the menu loop settle
+            if (p.mouseTo >= 0) {
+                const POINT at = barPoint(p.mouseTo);
+                SetCursorPos(at.x, at.y);
+            }
+            for (WPARAM k : p.keys) PostKey(w, k);
+            ++phase;
+            since = tick;
+            return false;
+        });
+        if (c.open == Mouse) {
+            PressBarItem(0);
+        } else {
+            BYTE keys[256];
+            std::copy(std::begin(saved), std::end(saved), keys);
+            keys[VK_MENU] = 0x80;
+            SetKeyboardState(keys);
+            SendMessageW(w, WM_SYSCHAR, 'a', 0x20000000);
+            SetKeyboardState(saved);
+        }
+        PumpUntil(script);
+        Pump(150);
+        EXPECT_EQ(phase, c.phases.size()) << c.name;
+        EXPECT_EQ(ran, c.runs) << c.name;
+        EXPECT_FALSE(frame->MenuTracking) << c.name;
+        EXPECT_EQ(skin::menus::TrackingFrame(), nullptr) << c.name;
+    }
 }
 
 // Alt + letter opens the item; with Shift as well it does not.
@@ -479,10 +591,22 @@ TEST(SkinMenuProgram, CatalogueOpensSkinnedAndStartsTheChosenTest) {
     size_t windows = 0;
     bool ownerDrawn = false;
     std::wstring chosen;
+    size_t sent = 0;  // Down and Right into the classes, Right into the subclass
     Script script([&](int tick) {
-        if (tick == 3) PostKey(w, VK_RIGHT);  // the first class is selected: its subclasses
-        if (tick == 6) PostKey(w, VK_RIGHT);  // the first subclass: its tests
-        if (tick < 9) return false;
+        if (tick > 150) {  // a level never opened: the checks below fail
+            EndMenu();
+            return true;
+        }
+        const size_t open = MenuWindows().size();
+        if (open == 1 && sent == 0) {  // opened by the mouse: select the first class
+            PostKey(w, VK_DOWN);
+            PostKey(w, VK_RIGHT);
+            ++sent;
+        } else if (open == 2 && sent == 1) {  // the first subclass: its tests
+            PostKey(w, VK_RIGHT);
+            ++sent;
+        }
+        if (open < 3) return false;
         windows = MenuWindows().size();
         HMENU tests = GetSubMenu(GetSubMenu(frame->OpenDropDown(), 0), 0);
         MENUITEMINFOW info{sizeof info};

@@ -67,9 +67,10 @@ void Capture(HWND window, const std::wstring& path) {
     CaptureRect(r, path);
 }
 
-// Drives an open drop-down from its own menu loop: the first item (a class of the
-// catalogue) is selected by then; Right opens its submenu; the main window and every
-// menu window are captured together, then the menu ends.
+// Drives an open drop-down from its own menu loop: Down selects the first item (a class
+// of the catalogue; opened by the mouse, nothing is selected before), Right opens its
+// submenu; the main window and every menu window are captured together, then the menu
+// ends.
 struct MenuShot {
     HWND window = nullptr;
     std::wstring path;
@@ -78,7 +79,10 @@ struct MenuShot {
     static MenuShot* current;
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
         MenuShot& s = *current;
-        if (++s.tick == 2) PostMessageW(s.window, WM_KEYDOWN, VK_RIGHT, 0);
+        if (++s.tick == 2) {
+            PostMessageW(s.window, WM_KEYDOWN, VK_DOWN, 0);
+            PostMessageW(s.window, WM_KEYDOWN, VK_RIGHT, 0);
+        }
         if (s.tick < 4) return;
         RECT all;
         GetWindowRect(s.window, &all);
