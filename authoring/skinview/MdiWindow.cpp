@@ -10,16 +10,18 @@ constexpr wchar_t kChildClass[] = L"SkinViewMdiChild";
 HWND g_frame = nullptr;
 HWND g_client = nullptr;
 
+// The child holds a push button and a check box: controls of a plain window, which
+// the engine finds among its child windows.
 LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_PAINT) {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        RECT r;
-        GetClientRect(hwnd, &r);
-        SetBkMode(dc, TRANSPARENT);
-        DrawTextW(dc, L"MDI 子窗口", -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-        EndPaint(hwnd, &ps);
-        return 0;
+    if (msg == WM_CREATE) {
+        const struct { const wchar_t* text; DWORD style; int top; } controls[] = {
+            {L"子窗口中的按钮", BS_PUSHBUTTON, 20}, {L"子窗口中的复选框", BS_AUTOCHECKBOX, 60}};
+        for (const auto& c : controls) {
+            HWND w = CreateWindowExW(0, L"BUTTON", c.text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | c.style, 20, c.top,
+                                     150, 26, hwnd, nullptr, GetModuleHandleW(nullptr), nullptr);
+            SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+            if (c.style == BS_AUTOCHECKBOX) SendMessageW(w, BM_SETCHECK, BST_CHECKED, 0);
+        }
     }
     return DefMDIChildProcW(hwnd, msg, wp, lp);
 }
@@ -77,7 +79,6 @@ HWND OpenMdiWindow(int left, int top) {
         mcs.y = 10;
         mcs.cx = 260;
         mcs.cy = 160;
-        mcs.style = WS_VSCROLL;
         SendMessageW(g_client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs));
     }
     ShowWindow(g_frame, SW_SHOW);

@@ -106,6 +106,9 @@ void TWinSkinForm::PaintCaption(HDC dc, int w, const SkinBitmap& leftImage, cons
     CopyRect(pixels, w - m_.right, 0, rightImage, {0, 0, rightImage.Width(), std::min(m_.top, rightImage.Height())});
     const SkinBitmap top = ComposePiece(3, w - m_.left - m_.right, m_.top);
     CopyRect(pixels, m_.left, 0, top, top.Bounds());
+    // Windows sets some titles without a WM_SETTEXT reaching the window procedure
+    // (an MDI parent's "<title> - [<child>]" while a child is maximised).
+    text_ = ReadWindowText(Handle);
     PaintCaptionText(caption_.Dc(), pixels, w);
     LayoutTitleButtons();
     PaintTitleButtons(caption_.Dc(), pixels);

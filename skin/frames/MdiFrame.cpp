@@ -2,6 +2,7 @@
 // new MDI children, keeps the manager's MDI flag in step with the active child being
 // maximised or not, and has the menu bar follow the frame menu the children set.
 #include <unordered_map>
+#include <vector>
 
 #include "skin/frames/SkinManage.h"
 #include "skin/frames/WinSkinData.h"
@@ -137,6 +138,17 @@ void TWinSkinForm::SyncMdiMaximised() {
     if (!SkinManager || kind_ != FrameKind::MdiParent) return;
     const bool maximised = IsMdiChildMaximised();
     if (maximised != SkinManager->MdiMaximised) SkinManager->SetMdiMaximised(maximised);
+}
+
+void TWinSkinForm::FrameExistingMdiChildren() {
+    if (kind_ != FrameKind::MdiParent || !mdiClient_ || !framePainting_ || !SkinManager) return;
+    // A maximised child decides how every child frame starts.
+    SyncMdiMaximised();
+    std::vector<HWND> children;
+    for (HWND child = GetTopWindow(mdiClient_); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (GetWindowLongPtrW(child, GWL_EXSTYLE) & WS_EX_MDICHILD) children.push_back(child);
+    for (HWND child : children) SkinManager->SkinWindow(child);
+    if (!children.empty()) PostMessageW(Handle, SKINMSG_REPAINT, 0, 0);
 }
 
 // The menu bar after the MDI children changed the frame menu: with a menu handle,

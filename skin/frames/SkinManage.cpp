@@ -207,6 +207,7 @@ bool TSkinManage::SkinWindow(HWND window) {
     else
         frame->AttachWindow(data);
     PostMessageW(window, SKINMSG_FIRSTSHOW, 0, 1000);
+    frame->FrameExistingMdiChildren();
     return true;
 }
 

@@ -62,13 +62,13 @@ int AnsiLength(const std::wstring& text) {
                                nullptr);
 }
 
+}  // namespace
+
 std::wstring ReadWindowText(HWND window) {
     wchar_t buffer[1000] = {};
     SendMessageW(window, WM_GETTEXT, 1000, reinterpret_cast<LPARAM>(buffer));
     return buffer;
 }
-
-}  // namespace
 
 TWinSkinForm::TWinSkinForm(forms::TForm* owner)
     : form_(owner), hoverTimer_(nullptr, false), doubleClickTime_(GetDoubleClickTime()) {

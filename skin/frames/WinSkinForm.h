@@ -65,6 +65,9 @@ public:
     void RemoveRegion();
     void PaintFrame(HDC dc);
     bool IsMdiChildMaximised() const;
+    // Frames the MDI children that exist already: the hook never activates them and
+    // the client's creation messages only catch children created while framed.
+    void FrameExistingMdiChildren();
     void ResizeToClient(bool keepHeight);
     void ReshapeOnce(bool keepHeight);
 
@@ -287,5 +290,7 @@ private:
 // the procedure it had replaced.
 std::unordered_map<HWND, WNDPROC>& PassThroughProcs();
 LRESULT PassThrough(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+// The window text as WM_GETTEXT gives it (at most 999 characters).
+std::wstring ReadWindowText(HWND window);
 
 }  // namespace zuno::skin::frames

@@ -8,11 +8,13 @@
 #include <chrono>
 #include <memory>
 #include <thread>
+#include <vector>
 
 #include "forms/Application.h"
 #include "forms/Form.h"
 #include "skin/frames/SkinManage.h"
 #include "skin/frames/WinSkinData.h"
+#include "skin/frames/WinSkinForm.h"
 #include "tests/win/SkinFixture.h"
 #include "tests/win/PumpMessages.h"
 
@@ -47,6 +49,13 @@ protected:
                      reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), nullptr, L"ZunoMdiChild"};
         RegisterClassW(&fc);
         RegisterClassW(&cc);
+        CreateFrame();
+        ShowFrame();
+    }
+    // The frame window with its client, not shown yet: nothing is framed before the
+    // first activation.
+    void CreateFrame() {
+        HINSTANCE inst = GetModuleHandleW(nullptr);
         windowMenu = CreatePopupMenu();
         AppendMenuW(windowMenu, MF_STRING, 100, L"层叠");
         HMENU bar = CreateMenu();
@@ -57,6 +66,8 @@ protected:
         client = CreateWindowExW(0, L"MDIClient", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 100, 100,
                                  frame, nullptr, inst, &ccs);
         SetWindowLongPtrW(frame, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(client));
+    }
+    void ShowFrame() {
         ShowWindow(frame, SW_SHOW);
         SetForegroundWindow(frame);
         Pump(200);
@@ -71,13 +82,16 @@ protected:
     // Creates a child the way a program asks the client for one, then has the
     // client refresh the frame menu.
     HWND NewChild(const wchar_t* title, int x, int y) {
-        MDICREATESTRUCTW mcs{L"ZunoMdiChild", title, GetModuleHandleW(nullptr), x, y, 220, 160,
-                             WS_OVERLAPPEDWINDOW, 0};
-        auto child = reinterpret_cast<HWND>(SendMessageW(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
+        HWND child = CreateChild(title, x, y, 0);
         nativeClient = ClientSize(child);
         SendMessageW(client, WM_MDIREFRESHMENU, 0, 0);
         Pump(150);
         return child;
+    }
+    HWND CreateChild(const wchar_t* title, int x, int y, DWORD extraStyle) {
+        MDICREATESTRUCTW mcs{L"ZunoMdiChild", title, GetModuleHandleW(nullptr), x, y, 220, 160,
+                             WS_OVERLAPPEDWINDOW | extraStyle, 0};
+        return reinterpret_cast<HWND>(SendMessageW(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
     }
     static SIZE ClientSize(HWND w) {
         RECT r;
@@ -104,6 +118,17 @@ protected:
         const COLORREF c = GetPixel(dc, p.x, p.y);
         ReleaseDC(nullptr, dc);
         return c;
+    }
+    // The pixels of the parent's caption strip as shown on screen.
+    std::vector<COLORREF> CaptionPixels() const {
+        RECT r;
+        GetWindowRect(frame, &r);
+        std::vector<COLORREF> pixels;
+        HDC dc = GetDC(nullptr);
+        for (int y = r.top + 4; y < r.top + kFixTopHeight - 2; y += 2)
+            for (int x = r.left + kFixLeftWidth; x < r.right - kFixRightWidth; ++x) pixels.push_back(GetPixel(dc, x, y));
+        ReleaseDC(nullptr, dc);
+        return pixels;
     }
     void Click(POINT p) {
         SendMessageW(frame, WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(p.x, p.y));
@@ -194,6 +219,59 @@ TEST_F(SkinMdiTest, ClosingTheMaximisedAndTheLastChildLeavesTheParentWorking) {
     EXPECT_EQ(ScreenPixel(MdiButton(16)), kFixMenuBar);
     HWND again = NewChild(L"丙", 10, 10);
     EXPECT_TRUE(Skinned(again)) << "a child created after the last one closed is framed too";
+}
+
+// A program that opens its children before its frame window is first shown: the
+// frame, skinned at its first activation, takes the children with it.
+TEST_F(SkinMdiTest, ChildrenOpenedBeforeTheParentIsFramedAreFramedWithIt) {
+    for (const bool maximised : {false, true}) {
+        SCOPED_TRACE(maximised ? "maximised child" : "normal child");
+        DestroyWindow(frame);
+        Pump(100);
+        CreateFrame();
+        HWND child = CreateChild(L"甲", 10, 10, maximised ? WS_MAXIMIZE : 0);
+        const SIZE before = ClientSize(child);
+        ASSERT_FALSE(Skinned(child));
+        ShowFrame();
+        ASSERT_TRUE(Skinned(frame));
+        EXPECT_TRUE(Skinned(child));
+        EXPECT_EQ(SkinManager->MdiChildFrameCount(), 1);
+        EXPECT_EQ(SkinManager->MdiMaximised, maximised);
+        if (maximised) {
+            EXPECT_FALSE(HasRegion(child)) << "Windows draws a maximised child's frame";
+            EXPECT_EQ(ScreenPixel(MdiButton(16)), kFixMdiClose) << "its buttons in the parent's menu bar";
+            continue;
+        }
+        EXPECT_TRUE(HasRegion(child));
+        EXPECT_FALSE(Style(child) & WS_SYSMENU) << "the skin's buttons replace the child's own";
+        EXPECT_EQ(ClientSize(child).cx, before.cx) << "client kept through framing";
+        EXPECT_EQ(ClientSize(child).cy, before.cy);
+        RECT r;
+        GetWindowRect(child, &r);
+        EXPECT_EQ(ScreenPixel({r.left + 2, (r.top + r.bottom) / 2}), kFixLeft) << "the child's skinned border";
+    }
+}
+
+// Windows names the maximised child in the parent's title, "<parent> - [<child>]";
+// the skinned caption shows that title and the plain one again after restore.
+TEST_F(SkinMdiTest, ParentCaptionNamesTheMaximisedChild) {
+    HWND child = NewChild(L"乙", 10, 10);
+    const skin::frames::TWinSkinForm* parent = skin::frames::TWinSkinForm::FromWindow(frame);
+    ASSERT_NE(parent, nullptr);
+    const std::vector<COLORREF> plain = CaptionPixels();
+
+    SendMessageW(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child), 0);
+    Pump(200);
+    wchar_t title[64] = {};
+    GetWindowTextW(frame, title, 64);
+    EXPECT_STREQ(title, L"MDI - [乙]");
+    EXPECT_EQ(parent->Text(), L"MDI - [乙]");
+    EXPECT_NE(CaptionPixels(), plain) << "the caption is painted with the new title";
+
+    SendMessageW(client, WM_MDIRESTORE, reinterpret_cast<WPARAM>(child), 0);
+    Pump(200);
+    EXPECT_EQ(parent->Text(), L"MDI");
+    EXPECT_EQ(CaptionPixels(), plain);
 }
 
 }  // namespace
