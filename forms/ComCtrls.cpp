@@ -19,8 +19,11 @@ void CommonClass(TCreateParams& p, const wchar_t* name) {
 
 // ---- tab and page controls ----------------------------------------------------
 
+// Tab controls, their pages and track bars show their parent's colour, as a skin's
+// face colour given to the form.
 TCustomTabControl::TCustomTabControl(TComponent* owner) : TWinControl(owner) {
     TabStop = true;
+    ParentColor = true;
     SetBounds(0, 0, 289, 193);
 }
 
@@ -395,6 +398,7 @@ void TProgressBar::SetPosition(int v) {
 
 TTrackBar::TTrackBar(TComponent* owner) : TWinControl(owner) {
     TabStop = true;
+    ParentColor = true;
     SetBounds(0, 0, 150, 45);
 }
 

@@ -51,7 +51,7 @@ public:
 class TTabSheet : public TWinControl {
     ZUNO_COMPONENT_CLASS(TTabSheet, TWinControl)
 public:
-    explicit TTabSheet(TComponent* owner) : TWinControl(owner) {}
+    explicit TTabSheet(TComponent* owner) : TWinControl(owner) { ParentColor = true; }
 
 protected:
     void CreateParams(TCreateParams& p) override;
@@ -249,6 +249,9 @@ public:
     TToolButton* Buttons(int i) const { return buttons_[static_cast<size_t>(i)]; }
     void ButtonChanged(TToolButton* button);
     TCustomDrawButtonEvent OnCustomDrawButton;
+    // Set by a painter that draws the button faces itself: the tool bar then adds no
+    // edges, checked pattern or etched disabled caption of its own.
+    bool FacesPainted = false;
     void WndProc(TMessage& m) override;
 
 protected:

@@ -85,6 +85,7 @@ void TToolBar::CustomDraw(TMessage& m) {
     const COLORREF after = GetTextColor(cd->nmcd.hdc);
     if (after != before) cd->clrText = after;
     m.Result = CDRF_DODEFAULT;
+    if (FacesPainted) m.Result |= TBCDRF_NOEDGES | TBCDRF_NOBACKGROUND | TBCDRF_NOETCHEDEFFECT;
 }
 
 void TToolBar::WndProc(TMessage& m) {

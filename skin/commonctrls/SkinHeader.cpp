@@ -68,6 +68,8 @@ void TSkinHeader::Paint(HDC dc, const RECT& rect) {
     HDC b = buffer.Dc();
     HGDIOBJ oldFont = SelectObject(b, reinterpret_cast<HFONT>(SendMessageW(Window, WM_GETFONT, 0, 0)));
     SetBkMode(b, TRANSPARENT);
+    // The items' text colour of the skin, so dark header images keep readable captions.
+    SetTextColor(b, Colour(bar.NormalColour2));
     auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(Window, HDM_GETIMAGELIST, 0, 0));
     const int n = static_cast<int>(SendMessageW(Window, HDM_GETITEMCOUNT, 0, 0));
     int rightmost = rect.left;

@@ -132,6 +132,10 @@ void TSkinTab::Paint(HDC dc, const RECT& rect) {
     const RECT page = ToRECT(PageRect(ToRect(display), side));
     PaintStrip(dc, rect, page, side);
     if (BorderImage.Empty()) return;
+    // Inside the skin's border the page is the face, not the control's own pane.
+    const RECT inside{page.left + kBorderLeft, page.top + kBorderTop, page.right - kBorderRight,
+                      page.bottom - kBorderBottom};
+    if (inside.left < inside.right && inside.top < inside.bottom) FillFace(dc, inside);
     DrawOverDc(dc, page, [this](SkinBitmap& target, Rect area) {
         DrawNinePatchBorder(target, area, BorderImage, FrameLayout::SideBySide, 1, 1,
                             {kBorderLeft, kBorderTop, kBorderRight, kBorderBottom});

@@ -18,6 +18,8 @@ void DrawToolButton(frames::TWinSkinForm& frame, forms::TToolBar*, forms::TToolB
         frame.Lifecycle() != frames::TWinSkinForm::lsSkinned || !button)
         return;
     const TDataSkinButton& b = skin->Buttons;
+    // Unframed captions stand on the skin's face: its button text colour.
+    SetTextColor(canvas, frames::ResolveColour(skin->ButtonTextColour));
     const int k = commonctrls::ToolButtonFrame(state);
     if (k == 0) return;  // greyed, disabled or no state: the tool bar's own look
     if (k == 1 && b.HasNormalColour2) SetTextColor(canvas, frames::ResolveColour(b.NormalColour2));

@@ -100,7 +100,7 @@ TEST(ControlLayout, StatusHeaderAndToolButtonRules) {
 
     struct Case { std::uint32_t state; int frame; } cases[] = {
         {0x1, 2}, {0x1 | 0x4, 2}, {0x10, 4}, {0x40, 4}, {0x20, 1}, {0x20 | 0x2, 0}, {0x20 | 0x4, 0},
-        {0x2, 0}, {0x0, 0},
+        {0x2, 0}, {0x0, 0}, {0x8, 2}, {0x8 | 0x40, 2},
     };
     for (const Case& c : cases) EXPECT_EQ(ToolButtonFrame(c.state), c.frame) << std::hex << c.state;
 }

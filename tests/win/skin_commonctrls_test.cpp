@@ -6,7 +6,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <thread>
@@ -46,7 +48,9 @@ constexpr COLORREF kPanelFrames[3] = {RGB(0, 0, 160), RGB(160, 0, 0), RGB(0, 160
 constexpr COLORREF kProgressBack = RGB(220, 220, 220), kProgressFill = RGB(0, 180, 0);
 COLORREF UpDownColour(int frame) { return RGB(0, 30 * frame, 90); }
 constexpr COLORREF kTrackThumb = RGB(250, 120, 0);
-constexpr COLORREF kHeader = RGB(120, 120, 220);
+constexpr COLORREF kHeader = RGB(120, 120, 220), kHeaderText = RGB(250, 250, 0);
+constexpr COLORREF kFace = RGB(240, 240, 240), kButtonText = RGB(0, 0, 160);
+constexpr COLORREF kToolFrames[5] = {RGB(30, 0, 0), RGB(0, 30, 0), RGB(0, 0, 30), RGB(30, 30, 0), RGB(0, 30, 30)};
 
 Pixel32 P(COLORREF c) { return skin::MakePixel(GetRValue(c), GetGValue(c), GetBValue(c)); }
 
@@ -68,7 +72,7 @@ skin::SkinPackageMember Bmp(std::string name, const SkinBitmap& b) { return {std
 std::vector<std::uint8_t> CommonControlsSkin() {
     const std::string ini =
         "[Personality]\r\nSkinName=flat controls\r\n"
-        "[Colours]\r\nButtonFace=240 240 240\r\nButtonText=0 0 0\r\nButtonShadow=50 50 50\r\nScrollbar=10 10 10\r\n"
+        "[Colours]\r\nButtonFace=240 240 240\r\nButtonText=0 0 160\r\nButtonShadow=50 50 50\r\nScrollbar=10 10 10\r\n"
         "[Scrollbar]\r\nImage=arrows.bmp\r\n"
         "[HorzScroll]\r\nImage=shaft.bmp\r\n[VertScroll]\r\nImage=shaft.bmp\r\n"
         "[HorzScrollThumb]\r\nImage=thumb.bmp\r\nFrameCount=2\r\n"
@@ -78,7 +82,8 @@ std::vector<std::uint8_t> CommonControlsSkin() {
         "[Progress]\r\nBitmap=progress.bmp\r\n"
         "[UpDown.Vert]\r\nImage=updown.bmp\r\n"
         "[Trackbar.ThumbHorz]\r\nImage=trackthumb.bmp\r\n"
-        "[Headerbar]\r\nImage=header.bmp\r\n";
+        "[Headerbar]\r\nImage=header.bmp\r\nNormalColour2=250 250 0\r\n"
+        "[Buttons]\r\nBitmap=buttons.bmp\r\n";
     const COLORREF thumbs[] = {kThumb, kThumbPressed};
     const COLORREF progress[] = {kProgressBack, kProgressFill};
     const COLORREF shaft[] = {kShaft, kShaft, kShaft, kShaft};
@@ -96,6 +101,7 @@ std::vector<std::uint8_t> CommonControlsSkin() {
     m.push_back(Bmp("updown.bmp", Frames(6, 6, 8, UpDownColour)));
     m.push_back(Bmp("trackthumb.bmp", Frames(6, 6, track)));
     m.push_back(Bmp("header.bmp", Frames(6, 6, header)));
+    m.push_back(Bmp("buttons.bmp", Frames(6, 6, kToolFrames)));
     return skin::WriteSkinPackage(m);
 }
 
@@ -150,6 +156,27 @@ protected:
         const COLORREF c = GetPixel(dc, r.left + x, r.top + y);
         ReleaseDC(nullptr, dc);
         return c;
+    }
+    // Whether text in the colour shows in the rectangle (window coordinates) over the
+    // background: smoothed glyphs blend the two, so a pixel on the line from the
+    // background towards the colour (roughly: smoothing is not linear), a quarter of
+    // the way or more, counts.
+    static bool ShowsText(HWND w, RECT r, COLORREF colour, COLORREF background) {
+        const int to[3] = {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+        const int from[3] = {GetRValue(background), GetGValue(background), GetBValue(background)};
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) {
+                const COLORREF c = Pixel(w, x, y);
+                const int at[3] = {GetRValue(c), GetGValue(c), GetBValue(c)};
+                double lo = 2, hi = -1;
+                for (int k = 0; k < 3; ++k) {
+                    if (std::abs(to[k] - from[k]) < 40) continue;
+                    const double t = double(at[k] - from[k]) / (to[k] - from[k]);
+                    lo = std::min(lo, t), hi = std::max(hi, t);
+                }
+                if (lo >= 0.25 && hi - lo <= 0.35) return true;
+            }
+        return false;
     }
     std::unique_ptr<TApplication> app;
     TForm* form = nullptr;
@@ -292,6 +319,62 @@ TEST_F(SkinCommonControlsTest, TabsAndHeaderItemsAtTheirFrames) {
     SendMessageW(header, HDM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
     EXPECT_EQ(Pixel(header, item.left + 2, item.bottom - 2), kHeader);
     EXPECT_EQ(Pixel(header, item.right + 5, item.bottom - 2), kHeader);  // past the last item
+    EXPECT_TRUE(ShowsText(header, item, kHeaderText, kHeader)) << "captions in the Headerbar's text colour";
+}
+
+// Tabs on every side: the strip painted lying down and turned puts each tab's frame
+// at the rectangle the control reports; inside the page border the face shows.
+TEST_F(SkinCommonControlsTest, TabsOnEverySideAtTheirFramesWithTheFaceInside) {
+    const TTabPosition sides[] = {TTabPosition::tpTop, TTabPosition::tpBottom, TTabPosition::tpLeft,
+                                  TTabPosition::tpRight};
+    std::vector<TTabControl*> tabs;
+    for (int i = 0; i < 4; ++i) {
+        auto* t = new TTabControl(form);
+        t->TabPosition = sides[i];
+        t->SetParent(form);
+        t->SetBounds(10 + (i % 2) * 250, 10 + (i / 2) * 160, 240, 150);
+        t->AddTab(L"甲");
+        t->AddTab(L"乙");
+        tabs.push_back(t);
+    }
+    Show();
+    for (int side = 0; side < 4; ++side) {
+        SCOPED_TRACE(side);
+        HWND t = tabs[static_cast<size_t>(side)]->Handle();
+        ASSERT_EQ(WrapperClass(tabs[static_cast<size_t>(side)]), "TSkinTab");
+        for (int i = 0; i < 2; ++i) {
+            RECT item{};
+            SendMessageW(t, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+            EXPECT_EQ(Pixel(t, item.left + 3, item.top + 3), kTabFrames[i == 0 ? 1 : 0]) << i;
+        }
+        RECT display{0, 0, 240, 150};
+        SendMessageW(t, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+        EXPECT_EQ(Pixel(t, (display.left + display.right) / 2, (display.top + display.bottom) / 2), kFace);
+    }
+}
+
+// Tool buttons: captions without a skin frame in the skin's button text colour; a
+// checked button shows the pressed frame, a hot one the mouse-over frame.
+TEST_F(SkinCommonControlsTest, ToolButtonsCaptionsAndFrames) {
+    auto* bar = Add<TToolBar>(0, 0, 520, 30);
+    TToolButton* plain = bar->AddButton(L"新建");
+    TToolButton* down = bar->AddButton(L"按下");
+    down->Check = true;
+    down->Down = true;
+    Show();
+    HWND h = bar->Handle();
+    EXPECT_TRUE(ShowsText(h, plain->BoundsRect(), kButtonText, kFace));
+    const RECT d = down->BoundsRect();
+    EXPECT_EQ(Pixel(h, d.left + 2, d.top + 2), kToolFrames[1]) << "frame 2 for a down button";
+    RECT p = plain->BoundsRect();
+    EXPECT_NE(Pixel(h, p.left + 2, p.top + 2), kToolFrames[0]) << "no frame without a state";
+    RECT w;
+    GetWindowRect(h, &w);
+    SetCursorPos(w.left + p.left + 3, w.top + p.top + 3);
+    SendMessageW(h, WM_MOUSEMOVE, 0, MAKELPARAM(p.left + 3, p.top + 3));
+    Pump(100);
+    EXPECT_EQ(Pixel(h, p.left + 2, p.top + 2), kToolFrames[3]) << "frame 4 under the mouse";
+    SetCursorPos(0, 0);
 }
 
 // The main window's display page: its scroll bar scrolls the longest sample article.

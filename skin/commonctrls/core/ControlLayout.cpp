@@ -125,7 +125,9 @@ int HeaderImage(std::uint32_t format, int image) {
 }
 
 int ToolButtonFrame(std::uint32_t s) {
-    if (s & 0x1u) return 2;
+    // A checked (down) button looks pressed: left to the tool bar, it would show the
+    // system's light checked pattern, a bright box in a dark skin.
+    if (s & (0x1u | 0x8u)) return 2;
     if (s & (0x10u | 0x40u)) return 4;
     if ((s & 0x20u) && !(s & (0x2u | 0x4u))) return 1;
     return 0;

@@ -76,7 +76,7 @@ TextAlign HeaderAlign(std::uint32_t format);
 int HeaderImage(std::uint32_t format, int image);
 
 // ---- tool button
-// Skin frame for a custom-draw item state: selected 2; focus or hot 4; default and
+// Skin frame for a custom-draw item state: selected or checked 2; focus or hot 4; default and
 // neither greyed nor disabled 1; 0 (nothing drawn) otherwise.
 int ToolButtonFrame(std::uint32_t itemState);
 
