@@ -75,17 +75,22 @@ void TToolBar::CustomDraw(TMessage& m) {
     TToolButton* b = ByCommand(static_cast<int>(cd->nmcd.dwItemSpec));
     if (!b) return;
     bool defaultDraw = true;
-    const COLORREF before = GetTextColor(cd->nmcd.hdc);
+    // The canvas starts with the caption colour the control would use, so whatever
+    // the handler leaves there is the caption's colour (the device context keeps the
+    // previous button's colour otherwise).
+    SetTextColor(cd->nmcd.hdc, cd->clrText);
     OnCustomDrawButton(this, b, cd->nmcd.uItemState, cd->nmcd.hdc, defaultDraw);
     if (!defaultDraw) {
         m.Result = CDRF_SKIPDEFAULT;
         return;
     }
-    // A text colour the handler chose is the caption's; the control draws the rest.
-    const COLORREF after = GetTextColor(cd->nmcd.hdc);
-    if (after != before) cd->clrText = after;
+    cd->clrText = GetTextColor(cd->nmcd.hdc);
     m.Result = CDRF_DODEFAULT;
-    if (FacesPainted) m.Result |= TBCDRF_NOEDGES | TBCDRF_NOBACKGROUND | TBCDRF_NOETCHEDEFFECT;
+    if (FacesPainted) {
+        m.Result |= TBCDRF_NOEDGES | TBCDRF_NOBACKGROUND | TBCDRF_NOETCHEDEFFECT;
+        // A disabled caption's etched highlight vanishes into the bar's colour.
+        cd->clrBtnHighlight = ColorToRGB(color_);
+    }
 }
 
 void TToolBar::WndProc(TMessage& m) {

@@ -174,7 +174,7 @@ protected:
                     const double t = double(at[k] - from[k]) / (to[k] - from[k]);
                     lo = std::min(lo, t), hi = std::max(hi, t);
                 }
-                if (lo >= 0.25 && hi - lo <= 0.35) return true;
+                if (hi >= lo && lo >= 0.25 && hi - lo <= 0.35) return true;
             }
         return false;
     }
@@ -358,12 +358,20 @@ TEST_F(SkinCommonControlsTest, TabsOnEverySideAtTheirFramesWithTheFaceInside) {
 TEST_F(SkinCommonControlsTest, ToolButtonsCaptionsAndFrames) {
     auto* bar = Add<TToolBar>(0, 0, 520, 30);
     TToolButton* plain = bar->AddButton(L"新建");
+    TToolButton* next = bar->AddButton(L"打开");
     TToolButton* down = bar->AddButton(L"按下");
     down->Check = true;
     down->Down = true;
+    TToolButton* off = bar->AddButton(L"停用");
+    off->Enabled = false;
     Show();
     HWND h = bar->Handle();
-    EXPECT_TRUE(ShowsText(h, plain->BoundsRect(), kButtonText, kFace));
+    for (TToolButton* b : {plain, next}) EXPECT_TRUE(ShowsText(h, b->BoundsRect(), kButtonText, kFace)) << b->Caption;
+    const RECT o = off->BoundsRect();
+    bool white = false;  // the system's etched highlight, brighter than the face
+    for (int y = o.top; y < o.bottom; ++y)
+        for (int x = o.left; x < o.right; ++x) white = white || Pixel(h, x, y) == RGB(255, 255, 255);
+    EXPECT_FALSE(white) << "no etched highlight beside a disabled caption";
     const RECT d = down->BoundsRect();
     EXPECT_EQ(Pixel(h, d.left + 2, d.top + 2), kToolFrames[1]) << "frame 2 for a down button";
     RECT p = plain->BoundsRect();
