@@ -187,7 +187,10 @@ HWND TCustomListView::HeaderHandle() {
 
 // ---- scroll box ---------------------------------------------------------------
 
-TScrollBox::TScrollBox(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 185, 41); }
+TScrollBox::TScrollBox(TComponent* owner) : TWinControl(owner) {
+    ParentColor = true;  // between its children the parent's colour shows
+    SetBounds(0, 0, 185, 41);
+}
 
 void TScrollBox::CreateParams(TCreateParams& p) {
     TWinControl::CreateParams(p);

@@ -353,6 +353,22 @@ TEST_F(SkinCommonControlsTest, TabsOnEverySideAtTheirFramesWithTheFaceInside) {
     }
 }
 
+// Pages, scroll boxes and track bars take the face colour the skin gives the form.
+TEST_F(SkinCommonControlsTest, PagesScrollBoxesAndTrackBarsShowTheFace) {
+    auto* pages = Add<TPageControl>(10, 10, 200, 150);
+    pages->AddPage(L"甲");
+    auto* box = Add<TScrollBox>(220, 10, 150, 150);
+    auto* track = Add<TTrackBar>(10, 170, 200, 40);
+    Show();
+    const RECT display = pages->DisplayRect();
+    const struct { HWND window; POINT at; } places[] = {
+        {pages->Pages(0)->Handle(), {(display.right - display.left) / 2, (display.bottom - display.top) / 2}},
+        {box->Handle(), {75, 75}},
+        {track->Handle(), {2, 2}},
+    };
+    for (const auto& p : places) EXPECT_EQ(Pixel(p.window, p.at.x, p.at.y), kFace) << p.at.x;
+}
+
 // Tool buttons: captions without a skin frame in the skin's button text colour; a
 // checked button shows the pressed frame, a hot one the mouse-over frame.
 TEST_F(SkinCommonControlsTest, ToolButtonsCaptionsAndFrames) {
