@@ -600,7 +600,7 @@ LRESULT TWinSkinForm::Stage3(UINT msg, WPARAM wParam, LPARAM lParam, bool contin
     case WM_NCCALCSIZE: return OnNcCalcSize(wParam, lParam);
     case WM_NCHITTEST: return OnNcHitTest(wParam, lParam);
     case WM_NCPAINT: return OnNcPaint(wParam);
-    case WM_NCACTIVATE: return OnNcActivate(wParam);
+    case WM_NCACTIVATE: return OnNcActivate(wParam, lParam);
     case WM_NCMOUSEMOVE: return OnNcMouseMove(wParam, lParam);
     case WM_NCLBUTTONDOWN: return OnNcLButtonDown(wParam, lParam);
     case WM_NCLBUTTONUP: return OnNcLButtonUp(wParam, lParam);
@@ -808,7 +808,7 @@ LRESULT TWinSkinForm::OnNcHitTest(WPARAM wParam, LPARAM lParam) {
     return HitTestRule(static_cast<int>(forwarded), p.y, m_.top);
 }
 
-LRESULT TWinSkinForm::OnNcActivate(WPARAM wParam) {
+LRESULT TWinSkinForm::OnNcActivate(WPARAM wParam, LPARAM lParam) {
     active_ = LOBYTE(LOWORD(wParam)) != 0;
     hoverTimer_.SetEnabled(active_);
     if (!active_ && HoveredButton && HoveredButton->Window) {
@@ -817,6 +817,9 @@ LRESULT TWinSkinForm::OnNcActivate(WPARAM wParam) {
         SendMessageW(gone, controls::kMsgMouseLeave, 0, 0);
     }
     if (!(kind_ == FrameKind::MdiChild && state_ != WindowState::Normal)) PaintFrame(nullptr);
+    // The message is not forwarded, so the MDI parent's default handling that passes
+    // it on to the active child is done here: the child's caption follows the parent's.
+    if (kind_ == FrameKind::MdiParent && mdiClient_) SendMessageW(mdiClient_, WM_NCACTIVATE, wParam, lParam);
     return TRUE;
 }
 

@@ -174,7 +174,7 @@ private:
     LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcHitTest(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcPaint(WPARAM wParam);
-    LRESULT OnNcActivate(WPARAM wParam);
+    LRESULT OnNcActivate(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcMouseMove(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcLButtonDown(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcLButtonUp(WPARAM wParam, LPARAM lParam);

@@ -274,4 +274,24 @@ TEST_F(SkinMdiTest, ParentCaptionNamesTheMaximisedChild) {
     EXPECT_EQ(CaptionPixels(), plain);
 }
 
+// The active child's frame shows the parent's activation, as Windows passes it on.
+TEST_F(SkinMdiTest, ActiveChildFollowsItsParentsActivation) {
+    HWND child = NewChild(L"甲", 10, 10);
+    auto border = [&] {
+        RECT r;
+        GetWindowRect(child, &r);
+        return ScreenPixel({r.left + 2, (r.top + r.bottom) / 2});
+    };
+    EXPECT_EQ(border(), kFixLeft);
+    HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE | WS_CAPTION, 700, 500, 100, 80,
+                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetForegroundWindow(other);
+    Pump(200);
+    EXPECT_EQ(border(), kFixLeftInactive);
+    SetForegroundWindow(frame);
+    Pump(200);
+    EXPECT_EQ(border(), kFixLeft);
+    DestroyWindow(other);
+}
+
 }  // namespace
