@@ -249,8 +249,9 @@ public:
     TToolButton* Buttons(int i) const { return buttons_[static_cast<size_t>(i)]; }
     void ButtonChanged(TToolButton* button);
     TCustomDrawButtonEvent OnCustomDrawButton;
-    // Set by a painter that draws the button faces itself: the tool bar then adds no
-    // edges, checked pattern or etched disabled caption of its own.
+    // Set by the OnCustomDrawButton handler when it has drawn the button's face: the
+    // tool bar then adds no edges, checked pattern or etched disabled caption of its
+    // own. Cleared before every call.
     bool FacesPainted = false;
     void WndProc(TMessage& m) override;
 

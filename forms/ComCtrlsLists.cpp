@@ -79,6 +79,7 @@ void TToolBar::CustomDraw(TMessage& m) {
     // the handler leaves there is the caption's colour (the device context keeps the
     // previous button's colour otherwise).
     SetTextColor(cd->nmcd.hdc, cd->clrText);
+    FacesPainted = false;
     OnCustomDrawButton(this, b, cd->nmcd.uItemState, cd->nmcd.hdc, defaultDraw);
     if (!defaultDraw) {
         m.Result = CDRF_SKIPDEFAULT;

@@ -39,7 +39,6 @@ void InstallToolBarPainter(frames::TWinSkinForm& frame, forms::TControl* c) {
     if (!bar) return;
     bar->Flat = true;
     bar->Transparent = true;
-    bar->FacesPainted = true;
     // Found again by window at each paint, so a frame that has gone draws nothing.
     HWND window = frame.Handle;
     bar->OnCustomDrawButton = [window](forms::TToolBar* sender, forms::TToolButton* button, UINT state, HDC dc,

@@ -11,13 +11,14 @@
 
 namespace zuno::skin::controls {
 
-void DrawToolButton(frames::TWinSkinForm& frame, forms::TToolBar*, forms::TToolButton* button, UINT state,
+void DrawToolButton(frames::TWinSkinForm& frame, forms::TToolBar* bar, forms::TToolButton* button, UINT state,
                     HDC canvas, bool&) {
     frames::TSkinData* skin = frame.SkinData();
     if (!skin || skin->Buttons.Bitmap.Empty() ||
         frame.Lifecycle() != frames::TWinSkinForm::lsSkinned || !button)
         return;
     const TDataSkinButton& b = skin->Buttons;
+    if (bar) bar->FacesPainted = true;  // the skin's face, framed or bare
     // Unframed captions stand on the skin's face: its button text colour.
     SetTextColor(canvas, frames::ResolveColour(skin->ButtonTextColour));
     const int k = commonctrls::ToolButtonFrame(state);

@@ -134,8 +134,10 @@ TEST_F(ComCtrlsTest, ToolBarClicksAndDrawsThroughItsHandler) {
     int clicks = 0;
     open->OnClick = [&](TComponent*) { ++clicks; };
     std::vector<TToolButton*> drawn;
-    bar->OnCustomDrawButton = [&](TToolBar*, TToolButton* b, UINT, HDC dc, bool&) {
+    bar->OnCustomDrawButton = [&](TToolBar* sender, TToolButton* b, UINT, HDC dc, bool&) {
         EXPECT_NE(dc, nullptr);
+        EXPECT_FALSE(sender->FacesPainted) << "a painter's claim holds for its own button only";
+        sender->FacesPainted = true;
         drawn.push_back(b);
     };
     Show();

@@ -399,6 +399,12 @@ TEST_F(SkinCommonControlsTest, ToolButtonsCaptionsAndFrames) {
     Pump(100);
     EXPECT_EQ(Pixel(h, p.left + 2, p.top + 2), kToolFrames[3]) << "frame 4 under the mouse";
     SetCursorPos(0, 0);
+    EXPECT_TRUE(bar->FacesPainted);
+    data->SetActive(false);  // unskinned, the tool bar draws its own faces again
+    Pump(400);
+    RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_FALSE(bar->FacesPainted);
+    EXPECT_NE(Pixel(h, d.left + 2, d.top + 2), kToolFrames[1]);
 }
 
 // The main window's display page: its scroll bar scrolls the longest sample article.
