@@ -122,6 +122,26 @@ void TControl::SetColor(TColor c) {
     Perform(CM_COLORCHANGED);
 }
 
+void TControl::SetFaceTextColor(TColor c) {
+    if (faceTextColor_ == c) return;
+    faceTextColor_ = c;
+    if (auto* w = dynamic_cast<TWinControl*>(this); w && w->HandleAllocated())
+        RedrawWindow(w->HandleIfAllocated(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    else
+        Invalidate();
+}
+
+TColor TControl::FaceTextColor() const {
+    if (faceTextColor_ != clNone) return faceTextColor_;
+    return parent_ && ShowsParentFace() ? parent_->FaceTextColor() : clNone;
+}
+
+TColor TControl::TextColorFor(TColor fontColor) const {
+    if (fontColor != clWindowText && fontColor != clBtnText) return fontColor;
+    const TColor face = FaceTextColor();
+    return face == clNone ? fontColor : face;
+}
+
 void TControl::FollowParentColor(TColor c) {
     SetColor(c);
     ParentColor = true;
@@ -407,7 +427,7 @@ void TWinControl::PaintHandler(TMessage& m) {
 
 void TWinControl::CtlColor(TMessage& m) {
     HDC dc = reinterpret_cast<HDC>(m.WParam);
-    SetTextColor(dc, ColorToRGB(enabled_ ? font_.Color : clGrayText));
+    SetTextColor(dc, ColorToRGB(enabled_ ? TextColorFor(font_.Color) : clGrayText));
     SetBkColor(dc, ColorToRGB(color_));
     m.Result = reinterpret_cast<LRESULT>(ColorBrush());
 }

@@ -75,6 +75,17 @@ public:
     TFont& Font() { return font_; }
     const TFont& Font() const { return font_; }
     bool ParentFont = false;
+    // The text colour a skin gives the face this control paints in the skin's colour
+    // (clNone: none). Set while a skin owns the control's colour.
+    void SetFaceTextColor(TColor c);
+    // The face text colour behind this control's text: its own, or its parent's while
+    // it shows the parent's face (follows its colour, or is a transparent window-less
+    // control); clNone when the face is not a skin's.
+    TColor FaceTextColor() const;
+    // The colour to draw text of `fontColor` in: the system text colours, which no one
+    // picks on purpose, take the face's text colour so that they stay readable on a
+    // dark skin; any other colour stays as set.
+    TColor TextColorFor(TColor fontColor) const;
     TSizeConstraints Constraints;
     std::wstring Hint;
 
@@ -99,6 +110,7 @@ protected:
     virtual void FontChanged() {}
     virtual void VisibleChanged() {}
     virtual void EnabledChanged() {}
+    virtual bool ShowsParentFace() const { return ParentColor; }
     // The brush of this control's colour, created on demand and owned here.
     HBRUSH ColorBrush();
 
@@ -109,6 +121,7 @@ protected:
     bool enabled_ = true;
     std::wstring caption_;
     TColor color_ = clBtnFace;
+    TColor faceTextColor_ = clNone;
     TFont font_;
 
 private:
@@ -133,6 +146,7 @@ public:
     bool MouseInside = false;
 
 protected:
+    bool ShowsParentFace() const override { return ParentColor || Transparent; }
     virtual void Paint(HDC dc) {}
     void BoundsChanged() override;
     void TextChanged() override { Invalidate(); }

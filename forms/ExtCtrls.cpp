@@ -67,7 +67,7 @@ void TCustomLabel::Paint(HDC dc) {
     SetBkMode(dc, TRANSPARENT);
     HGDIOBJ old = SelectObject(dc, font_.Handle());
     if (enabled_) {
-        SetTextColor(dc, ColorToRGB(font_.Color));
+        SetTextColor(dc, ColorToRGB(TextColorFor(font_.Color)));
         DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &r, DrawFlags());
     } else {
         OffsetRect(&r, 1, 1);

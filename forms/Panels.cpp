@@ -72,7 +72,7 @@ void TCustomPanel::PaintWindow(HDC dc) {
     if (caption_.empty()) return;
     HGDIOBJ old = SelectObject(dc, font_.Handle());
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ColorToRGB(enabled_ ? font_.Color : clGrayText));
+    SetTextColor(dc, ColorToRGB(enabled_ ? TextColorFor(font_.Color) : clGrayText));
     const UINT align = alignment_ == TAlignment::taCenter         ? DT_CENTER
                        : alignment_ == TAlignment::taRightJustify ? DT_RIGHT
                                                                   : DT_LEFT;

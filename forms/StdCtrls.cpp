@@ -118,7 +118,7 @@ void TCustomGroupBox::PaintWindow(HDC dc) {
         text.left -= 2;
         FillRect(dc, &text, ColorBrush());
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, ColorToRGB(enabled_ ? font_.Color : clGrayText));
+        SetTextColor(dc, ColorToRGB(enabled_ ? TextColorFor(font_.Color) : clGrayText));
         text.left += 2;
         DrawTextW(dc, caption_.c_str(), -1, &text, DT_SINGLELINE);
     }

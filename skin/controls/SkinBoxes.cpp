@@ -31,7 +31,10 @@ void TSkinGroupBox::Paint(HDC dc, const RECT& rect) {
     if (!Caption.empty()) {
         SetBkMode(dc, OPAQUE);
         SetBkColor(dc, Colour(SkinData->ButtonFaceColour));
-        SetTextColor(dc, Control ? forms::ColorToRGB(Control->Font().Color) : Colour(SkinData->ButtonTextColour));
+        // The caption sits on the face: a caption in the system's text colour takes the skin's.
+        const forms::TColor colour = Control ? Control->Font().Color : forms::clWindowText;
+        const bool system = colour == forms::clWindowText || colour == forms::clBtnText;
+        SetTextColor(dc, system ? Colour(SkinData->ButtonTextColour) : forms::ColorToRGB(colour));
         RECT text{9, 0, w, h};
         DrawTextW(dc, Caption.c_str(), -1, &text, DT_LEFT | DT_EXPANDTABS);
     }
@@ -49,14 +52,14 @@ void TSkinBox::AttachToControl(TWinSkinForm* frame, TSkinData* data, bool ownsCo
     if (Frame) Frame->AddWrapper(this);
     if (OwnsColour && Control) {
         SavedColour = Control->Color();
-        Control->SetColor(static_cast<forms::TColor>(SkinData->ButtonFaceColour));
+        ApplyFaceColour();
     }
     Attached = true;
     State = stAttached;
 }
 
 void TSkinBox::RestoreControl() {
-    if (State != 4 && State != stColourRestored && OwnsColour && Control) Control->SetColor(SavedColour);
+    if (State != 4 && State != stColourRestored && OwnsColour && Control) GiveBackColour();
     State = stColourRestored;
 }
 

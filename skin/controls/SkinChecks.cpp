@@ -21,14 +21,6 @@ void TSkinCheckBox::AfterMessage(forms::TMessage& m) {
         // The button paints its own glyph at once on these: paint ours over it.
         Redraw();
         return;
-    case forms::CN_CTLCOLORBTN:
-    case forms::CN_CTLCOLORSTATIC:
-        // A caption in the system's text colour takes the skin's, so that it stays
-        // readable on the skin's face (a dark skin's face is dark).
-        if (Control && SkinData &&
-            (Control->Font().Color == forms::clWindowText || Control->Font().Color == forms::clBtnText))
-            SetTextColor(reinterpret_cast<HDC>(m.WParam), Colour(SkinData->ButtonTextColour));
-        return;
     }
     TSkinControl::AfterMessage(m);
 }

@@ -83,7 +83,7 @@ void TSkinControl::AttachToControl(TWinSkinForm* frame, TSkinData* data, bool ow
     Caption = ReadWindowText();
     if (OwnsColour) {
         SavedColour = Control->Color();
-        Control->SetColor(static_cast<forms::TColor>(SkinData->ButtonFaceColour));
+        ApplyFaceColour();
     }
     if (Window) InvalidateRect(Window, nullptr, TRUE);
     Control->Invalidate();
@@ -169,7 +169,7 @@ void TSkinControl::HandleMessage(forms::TMessage& m) {
         if (auto* w = dynamic_cast<forms::TWinControl*>(Control); w && w->HandleIfAllocated()) {
             Window = w->HandleIfAllocated();
             State = stAttached;
-            if (OwnsColour) Control->SetColor(static_cast<forms::TColor>(SkinData->ButtonFaceColour));
+            if (OwnsColour) ApplyFaceColour();
         }
     }
     if (!BeforeMessage(m) || !link->self) return;
@@ -226,7 +226,18 @@ void TSkinControl::AfterMessage(forms::TMessage& m) {
 }
 
 void TSkinControl::RestoreControl() {
-    if (OwnsColour && Control && !released_ && State != stColourRestored) Control->SetColor(SavedColour);
+    if (OwnsColour && Control && !released_ && State != stColourRestored) GiveBackColour();
+}
+
+void TSkinControl::ApplyFaceColour() {
+    // Text in the system's colours over this face takes the skin's text colour with it.
+    Control->SetFaceTextColor(static_cast<forms::TColor>(SkinData->ButtonTextColour));
+    Control->SetColor(static_cast<forms::TColor>(SkinData->ButtonFaceColour));
+}
+
+void TSkinControl::GiveBackColour() {
+    Control->SetFaceTextColor(forms::clNone);
+    Control->SetColor(SavedColour);
 }
 
 void TSkinControl::PaintWindow(HDC dc) {
@@ -243,8 +254,7 @@ void TSkinControl::PaintWindow(HDC dc) {
 }
 
 void TSkinControl::Refresh() {
-    if (OwnsColour && Control && !released_)
-        Control->SetColor(static_cast<forms::TColor>(SkinData->ButtonFaceColour));
+    if (OwnsColour && Control && !released_) ApplyFaceColour();
     if (Window)
         InvalidateRect(Window, nullptr, TRUE);
     else if (GraphicControl && !released_)

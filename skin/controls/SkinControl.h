@@ -113,6 +113,9 @@ protected:
     COLORREF Colour(std::int32_t skinColour) const;
     std::wstring ReadWindowText() const;
     void ReadEnabled();
+    // The skin's face colour on the control (and its text colour on text over it), and back.
+    void ApplyFaceColour();
+    void GiveBackColour();
     // The frame's slot for the hovered push button of a plain window.
     TSkinControl* HoveredButton() const;
     void SetHoveredButton(TSkinControl* c);

@@ -120,6 +120,7 @@ void TWinSkinForm::AttachForm(TSkinData* data, forms::TForm* form) {
     AttachWindow(data);
     InstallPopupHandlers(form, true);
     savedColour_ = form->Color();
+    form->SetFaceTextColor(static_cast<forms::TColor>(data->ButtonTextColour));
     form->SetColor(static_cast<forms::TColor>(data->ButtonFaceColour));
 }
 
@@ -300,9 +301,13 @@ void TWinSkinForm::FreeTitleButtons() {
 void TWinSkinForm::RefreshSkin() {
     if (form_) InstallPopupHandlers(form_, true);
     if (form_) {
+        form_->SetFaceTextColor(static_cast<forms::TColor>(data_->ButtonTextColour));
         form_->SetColor(static_cast<forms::TColor>(data_->ButtonFaceColour));
         for (forms::TComponent* c : form_->Components())
-            if (auto* f = dynamic_cast<forms::TForm*>(c)) f->SetColor(static_cast<forms::TColor>(data_->ButtonFaceColour));
+            if (auto* f = dynamic_cast<forms::TForm*>(c)) {
+                f->SetFaceTextColor(static_cast<forms::TColor>(data_->ButtonTextColour));
+                f->SetColor(static_cast<forms::TColor>(data_->ButtonFaceColour));
+            }
     }
     const std::vector<controls::TSkinControl*> wrappers = Wrappers;
     for (controls::TSkinControl* w : wrappers) w->Refresh();
@@ -430,7 +435,10 @@ void TWinSkinForm::Detach() {
     UnhookForm();
     Unsubclass();
     FreeWrappers();
-    if (form_ && lifecycle_ != lsDestroying) form_->SetColor(savedColour_);
+    if (form_ && lifecycle_ != lsDestroying) {
+        form_->SetFaceTextColor(forms::clNone);
+        form_->SetColor(savedColour_);
+    }
     if (framePainting_) {
         SetCaptionStyles(true);
         FreeMenuBar(true);

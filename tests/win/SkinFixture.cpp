@@ -109,7 +109,7 @@ std::vector<std::uint8_t> Package(COLORREF left, int leftWidth, bool controls, b
         "[MDICONTROLS]\r\nImage=mdi.bmp\r\n"
         "[Colours]\r\nMenubar=230 230 230\r\nMenuBarText=0 0 0\r\nTitleTextActive=255 255 255\r\n"
         "TitleTextNoActive=128 128 128\r\nButtonFace=240 240 240\r\n" +
-        std::string(controls ? "ButtonText=0 0 0\r\nButtonShadow=50 50 50\r\n"
+        std::string(controls ? "ButtonText=0 0 170\r\nButtonShadow=50 50 50\r\n"
                                "[Buttons]\r\nBitmap=buttons.bmp\r\nCheckButton=check.bmp\r\nRadioButton=radio.bmp\r\n"
                                "CheckButtonFrame=4\r\nRadioButtonFrame=8\r\nTrans=1\r\n"
                                "[ComboButton]\r\nImage=combo.bmp\r\n"

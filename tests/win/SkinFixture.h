@@ -59,7 +59,7 @@ inline constexpr COLORREF kFixRadioFrames[8] = {RGB(1, 50, 1),  RGB(2, 50, 2),  
                                                 RGB(5, 50, 5),  RGB(6, 50, 6),  RGB(7, 50, 7),  RGB(8, 50, 8)};
 inline constexpr COLORREF kFixComboFrames[4] = {RGB(250, 0, 0), RGB(0, 250, 0), RGB(0, 0, 250), RGB(250, 250, 0)};
 inline constexpr COLORREF kFixSunkFrames[4] = {RGB(100, 0, 0), RGB(0, 100, 0), RGB(0, 0, 100), RGB(100, 100, 0)};
-inline constexpr COLORREF kFixButtonText = RGB(0, 0, 0);
+inline constexpr COLORREF kFixButtonText = RGB(0, 0, 170);
 inline constexpr COLORREF kFixShadow = RGB(50, 50, 50);
 inline constexpr int kFixCheckCell = 13;
 std::vector<std::uint8_t> ControlsSkinPackage();

@@ -11,6 +11,7 @@
 
 #include "forms/Application.h"
 #include "forms/Buttons.h"
+#include "forms/ExtCtrls.h"
 #include "forms/Form.h"
 #include "forms/Panels.h"
 #include "forms/StdCtrls.h"
@@ -103,6 +104,10 @@ protected:
     static COLORREF TextPixel(TWinControl* c, COLORREF face) {
         RECT r;
         GetWindowRect(c->Handle(), &r);
+        return TextPixelIn(r, face);
+    }
+    // The same over a part of the screen.
+    static COLORREF TextPixelIn(const RECT& r, COLORREF face) {
         HDC dc = GetDC(nullptr);
         COLORREF best = face;
         for (int y = r.top; y < r.bottom; ++y)
@@ -112,6 +117,12 @@ protected:
             }
         ReleaseDC(nullptr, dc);
         return best;
+    }
+
+    // Smoothed text: its strongest pixel is the text colour, give or take a little.
+    static bool Near(COLORREF a, COLORREF b) {
+        return std::abs(GetRValue(a) - GetRValue(b)) < 64 && std::abs(GetGValue(a) - GetGValue(b)) < 64 &&
+               std::abs(GetBValue(a) - GetBValue(b)) < 64;
     }
 
     std::unique_ptr<TApplication> app;
@@ -171,7 +182,7 @@ TEST_F(SkinControlsTest, ButtonFramesByStateAndNoClickWhenReleasedOutside) {
     // Captions are smoothed: their strongest pixel shows the text colour.
     EXPECT_GE(TextPixel(disabled, kFixButtonFrames[2]), RGB(0x70, 0x70, 0x70)) << "grey caption";
     EXPECT_LE(TextPixel(disabled, kFixButtonFrames[2]), RGB(0x80, 0x80, 0x80)) << "grey caption";
-    EXPECT_LT(GetGValue(TextPixel(normal, kFixButtonFrames[0])), 0x30) << "black caption";
+    EXPECT_TRUE(Near(TextPixel(normal, kFixButtonFrames[0]), kFixButtonText)) << "the skin's text colour";
 
     // The frame's hover timer checks where the mouse really is.
     const RECT at = normal->BoundsRect();
@@ -326,6 +337,69 @@ TEST_F(SkinControlsTest, ComboEditAndGroupBoxFrames) {
     EXPECT_EQ(Pixel(group, 0, 60), kFixFace) << "outer ring in the face colour";
     EXPECT_EQ(Pixel(group, 1, y), kFixFace) << "the corner is rounded";
     EXPECT_EQ(Pixel(group, 9, y), kFixFace) << "the caption is drawn on the face colour";
+}
+
+// ---- Text over the skin's face ------------------------------------------------------
+
+// Labels and captions in the system's text colour drawn on a face the skin paints take
+// the skin's text colour (a dark skin's face would hide black text); colours a program
+// chose stay; and without the skin the system's colour is back.
+TEST_F(SkinControlsTest, TextOnTheFaceTakesTheSkinsTextColour) {
+    TForm* f = NewForm(L"Texts", 420, 260);
+    auto label = [&](TWinControl* parent, int x, int y, TColor font, bool transparent) {
+        auto* l = new TLabel(f);
+        l->SetParent(parent);
+        l->Transparent = transparent;
+        l->Font().Set(L"宋体", 16);
+        l->Font().Color = font;
+        l->Font().Changed();
+        l->SetBounds(x, y, 0, 0);
+        l->SetCaption(L"文字");
+        return l;
+    };
+    auto* plain = label(f, 10, 10, clWindowText, true);
+    auto* red = label(f, 80, 10, static_cast<TColor>(RGB(255, 0, 0)), true);
+    auto* boxed = label(f, 150, 10, clWindowText, false);
+    boxed->SetColor(static_cast<TColor>(RGB(255, 255, 0)));
+    auto* group = Add<TGroupBox>(f, nullptr, 10, 50, 190, 100, L"分组标题");
+    auto* inGroup = label(group, 20, 40, clWindowText, true);
+    auto* panel = Add<TPanel>(f, nullptr, 210, 50, 190, 100, L"面板标题");
+    auto* option = new TCheckBox(f);
+    option->ParentColor = true;  // as the program's options: the face shows behind the caption
+    option->SetParent(f);
+    option->SetBounds(10, 170, 190, 24);
+    option->SetCaption(L"选项文字");
+    option->Font().Set(L"宋体", 16);
+    Show(f);
+    auto screenRect = [&](TControl* c) {
+        RECT r = c->BoundsRect();
+        MapWindowPoints(static_cast<TWinControl*>(c->Parent())->Handle(), nullptr, reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    };
+    RECT groupCaption;
+    GetWindowRect(group->Handle(), &groupCaption);
+    groupCaption.bottom = groupCaption.top + 16;
+    RECT optionText;
+    GetWindowRect(option->Handle(), &optionText);
+    optionText.left += 20;
+    struct Case {
+        RECT where;
+        COLORREF face, text;
+        const char* what;
+    } cases[] = {
+        {screenRect(plain), kFixFace, kFixButtonText, "transparent label on the form"},
+        {screenRect(red), kFixFace, RGB(255, 0, 0), "a colour chosen on purpose stays"},
+        {screenRect(boxed), RGB(255, 255, 0), RGB(0, 0, 0), "a label on its own colour keeps black"},
+        {screenRect(inGroup), kFixFace, kFixButtonText, "label in a group box"},
+        {groupCaption, kFixFace, kFixButtonText, "group-box caption"},
+        {screenRect(panel), kFixFace, kFixButtonText, "panel caption"},
+        {optionText, kFixFace, kFixButtonText, "caption of a check box on the form's face"},
+    };
+    for (const Case& c : cases) EXPECT_TRUE(Near(TextPixelIn(c.where, c.face), c.text)) << c.what;
+    data->SetActive(false);
+    Pump(400);
+    EXPECT_TRUE(Near(TextPixelIn(screenRect(plain), ColorToRGB(clBtnFace)), GetSysColor(COLOR_WINDOWTEXT)))
+        << "without the skin the system's colour is back";
 }
 
 // ---- Plain windows -----------------------------------------------------------------

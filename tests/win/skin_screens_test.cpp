@@ -164,6 +164,8 @@ TEST(SkinScreens, EveryShippedSkinOnTheProgramsWindows) {
         for (int i = 1; i < 12; ++i) app::Form1->RadioButton[i]->SetTop(app::Form1->RadioButton[i]->Top() + 24);
         Pump(app, 200);
         Capture(app::Form1->Handle(), stem + L"-question.bmp");
+        // Back to the greeting as the program first shows it: an empty page.
+        app::Form1->selectinit();
         app::Form1->Formshow();
         app::Form1->showmsg(L"尊敬的客户，你现在正在使用的Mobix的程序版本过旧。", L"版本太旧", L"知道了");
         Pump(app, 300);
