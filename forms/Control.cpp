@@ -405,7 +405,47 @@ void TWinControl::PaintControls(HDC dc) {
     }
 }
 
+void TWinControl::BufferedPaint(TMessage& m) {
+    PAINTSTRUCT ps{};
+    HDC dc = BeginPaint(hwnd_, &ps);
+    RECT r;
+    GetClientRect(hwnd_, &r);
+    HDC memory = CreateCompatibleDC(dc);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, std::max(1L, r.right), std::max(1L, r.bottom));
+    if (!memory || !bitmap) {
+        // No memory for the buffer: paint straight onto the window.
+        if (bitmap) DeleteObject(bitmap);
+        if (memory) DeleteDC(memory);
+        Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(dc));
+        Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+        EndPaint(hwnd_, &ps);
+        m.Result = 0;
+        return;
+    }
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    // The same font, colours and origin the window's own DC would start with.
+    SelectObject(memory, GetCurrentObject(dc, OBJ_FONT));
+    Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), reinterpret_cast<LPARAM>(memory));
+    Perform(WM_PAINT, reinterpret_cast<WPARAM>(memory), 0);
+    // The buffer covers the child windows too (a list view's header): they keep their own
+    // pixels, as when the window paints itself.
+    for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(child)) continue;
+        RECT c;
+        GetWindowRect(child, &c);
+        MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&c), 2);
+        ExcludeClipRect(dc, c.left, c.top, c.right, c.bottom);
+    }
+    BitBlt(dc, 0, 0, r.right, r.bottom, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    EndPaint(hwnd_, &ps);
+    m.Result = 0;
+}
+
 void TWinControl::PaintHandler(TMessage& m) {
+    if (DoubleBuffered && !m.WParam) return BufferedPaint(m);
     const bool hasGraphic = std::any_of(controls_.begin(), controls_.end(),
                                         [](TControl* c) { return dynamic_cast<TGraphicControl*>(c); });
     if (!ownClass_ && !hasGraphic) {
@@ -539,6 +579,10 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_PAINT:
         return PaintHandler(m);
     case WM_ERASEBKGND:
+        if (DoubleBuffered && m.WParam != static_cast<WPARAM>(m.LParam)) {
+            m.Result = 1;  // erased into the buffer when it is painted
+            return;
+        }
         if (!ownClass_) break;
         {
             RECT r;

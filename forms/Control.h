@@ -195,6 +195,10 @@ public:
     bool Focused() const;
     void SetFocus();
 
+    // Paints through an off-screen bitmap of the client area copied to the window in
+    // one step (the erase included), so the window never shows a half-painted state.
+    bool DoubleBuffered = false;
+
     TKeyEvent OnKeyDown;
     TKeyEvent OnKeyUp;
     TKeyPressEvent OnKeyPress;
@@ -234,6 +238,9 @@ protected:
     void PaintControls(HDC dc);
     // Default WM_PAINT: the window's own painting, then the graphic children.
     void PaintHandler(TMessage& m);
+    // WM_PAINT of a double-buffered window: erase and paint go to a bitmap, through
+    // this control's message handler, and the bitmap to the window.
+    void BufferedPaint(TMessage& m);
     // WM_CTLCOLOR* for this control: its font colour on its own colour.
     void CtlColor(TMessage& m);
     // Sends a notification meant for a child window to that child as CN_BASE + msg.

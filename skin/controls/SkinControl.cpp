@@ -77,6 +77,8 @@ void TSkinControl::AttachToControl(TWinSkinForm* frame, TSkinData* data, bool ow
     SavedControlHandler = Control->WindowProc;
     link_->savedHandler = SavedControlHandler;
     Control->WindowProc = HandlerThunk{link_};
+    // The control's own painting and ours over it reach the screen in one copy.
+    if (auto* w = dynamic_cast<forms::TWinControl*>(Control)) w->DoubleBuffered = true;
     if (Frame) Frame->AddWrapper(this);
     Focused = Window && GetFocus() == Window;
     ReadEnabled();
@@ -220,9 +222,26 @@ void TSkinControl::AfterMessage(forms::TMessage& m) {
         Redraw();
         break;
     case WM_PAINT:
-        PaintWindow(reinterpret_cast<HDC>(m.WParam));
+        // A double-buffered control without a border paints into its buffer through this
+        // handler, and we paint over it there: the copy to the window is all of it. A
+        // buffer holds the client area only, so a control with a border is painted over
+        // on the window itself.
+        if (!Buffered() || PaintsInBuffer() == (m.WParam != 0)) PaintWindow(reinterpret_cast<HDC>(m.WParam));
         break;
     }
+}
+
+bool TSkinControl::Buffered() const {
+    auto* w = dynamic_cast<forms::TWinControl*>(Control);
+    return w && !released_ && w->DoubleBuffered;
+}
+
+bool TSkinControl::PaintsInBuffer() const {
+    if (!Buffered() || !Window) return false;
+    RECT window{}, client{};
+    GetWindowRect(Window, &window);
+    GetClientRect(Window, &client);
+    return window.right - window.left == client.right && window.bottom - window.top == client.bottom;
 }
 
 void TSkinControl::RestoreControl() {

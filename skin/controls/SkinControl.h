@@ -114,6 +114,10 @@ protected:
     std::wstring ReadWindowText() const;
     void ReadEnabled();
     // The skin's face colour on the control (and its text colour on text over it), and back.
+    // The control paints through an off-screen buffer; and that buffer covers the
+    // whole window (no border outside the client area).
+    bool Buffered() const;
+    bool PaintsInBuffer() const;
     void ApplyFaceColour();
     void GiveBackColour();
     // The frame's slot for the hovered push button of a plain window.

@@ -290,6 +290,52 @@ TEST_F(SkinControlsTest, CheckAndRadioGlyphCellsByState) {
     EXPECT_EQ(Pixel(unchecked, 8, mid), kFixCheckFrames[1]);
 }
 
+// The control's own painting goes to an off-screen buffer and the glyph is painted over
+// it there: while the system paints the check box, the screen still shows the finished
+// state, and the new picture arrives whole.
+struct PaintSpy {
+    static inline WNDPROC real = nullptr;
+    static inline POINT probe{};
+    static inline int paints = 0, onScreen = 0;
+    static inline std::vector<COLORREF> seen;
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+        const LRESULT r = CallWindowProcW(real, hwnd, msg, wParam, lParam);
+        if (msg == WM_PAINT || msg == WM_ERASEBKGND) {
+            ++paints;
+            if (!wParam || GetObjectType(reinterpret_cast<HDC>(wParam)) != OBJ_MEMDC) ++onScreen;
+            HDC screen = GetDC(nullptr);
+            seen.push_back(GetPixel(screen, probe.x, probe.y));
+            ReleaseDC(nullptr, screen);
+        }
+        return r;
+    }
+};
+
+TEST_F(SkinControlsTest, OptionsPaintThroughABufferAndNeverShowAHalfPaintedState) {
+    TForm* f = NewForm(L"Buffered", 300, 100);
+    auto* option = Add<TCheckBox>(f, nullptr, 10, 10, 180, 24, L"选项");
+    Show(f);
+    ASSERT_EQ(Pixel(option, 8, 12), kFixCheckFrames[0]);
+    RECT r;
+    GetWindowRect(option->Handle(), &r);
+    PaintSpy::probe = {r.left + 8, r.top + 12};
+    PaintSpy::real = option->DefWndProc;
+    option->DefWndProc = &PaintSpy::Proc;
+    SendMessageW(option->Handle(), BM_CLICK, 0, 0);
+    Pump(50);
+    // (The system also draws a pressed or focused button outside WM_PAINT; the wrapper
+    // paints over that at once. Only what WM_PAINT draws is checked here.)
+    PaintSpy::seen.clear();
+    InvalidateRect(option->Handle(), nullptr, TRUE);
+    UpdateWindow(option->Handle());
+    option->DefWndProc = PaintSpy::real;
+    EXPECT_GT(PaintSpy::paints, 0);
+    EXPECT_EQ(PaintSpy::onScreen, 0) << "the system painted straight onto the window";
+    EXPECT_FALSE(PaintSpy::seen.empty());
+    for (COLORREF c : PaintSpy::seen) EXPECT_EQ(c, kFixCheckFrames[1]) << "a repaint shows only the finished state";
+    EXPECT_EQ(Pixel(option, 8, 12), kFixCheckFrames[1]);
+}
+
 // ---- Combo boxes, edits and group boxes ------------------------------------------
 
 TEST_F(SkinControlsTest, ComboEditAndGroupBoxFrames) {
