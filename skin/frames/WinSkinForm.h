@@ -89,6 +89,8 @@ public:
     // from the keyboard does; one opened by the mouse has no item selected.
     void OpenMenuItem(menus::TMenuBtn* item, bool byKeyboard = false);
     void ClickMenuItem(menus::TMenuBtn* item, bool byKeyboard = false);
+    // After a drop-down closed: its item is drawn normal, or hot under the pointer.
+    void LetGoOfMenuItem(menus::TMenuBtn* item);
     menus::TMenuBtn* FindAccelItem(wchar_t key) const;
     bool MenuTracking = false;  // a drop-down of the menu bar is open
     HMENU OpenDropDown() const { return openDropDown_; }

@@ -165,6 +165,21 @@ LRESULT CALLBACK MenuFilterHook(int code, WPARAM wParam, LPARAM lParam) {
     case WM_MENUSELECT:
         MenuSelected(frame, msg->wParam, msg->lParam);
         return result;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
+        if (TWinSkinMenu* bar = frame->MenuBar()) {
+            // A click on the open item closes its drop-down, as in Windows; passed on,
+            // it would reach the bar and open the drop-down again.
+            TMenuBtn* hit = bar->ItemAt(frame->ScreenToWindow(msg->pt));
+            if (hit && hit->Index == t.openIndex) {
+                t.switching = false;
+                EndMenu();
+                return 1;
+            }
+        }
+        break;
     case WM_MOUSEMOVE:
         if (msg->pt.x != t.lastMouse.x || msg->pt.y != t.lastMouse.y) {
             TWinSkinMenu* bar = frame->MenuBar();
@@ -213,17 +228,34 @@ void TWinSkinForm::OpenMenuItem(menus::TMenuBtn* item, bool byKeyboard) {
     menus::EndMenuTracking();
     MenuTracking = false;
     openDropDown_ = nullptr;
-    // The item no longer looks pressed once its drop-down has closed.
-    if (menuBar_ && HotObject == item) {
-        POINT cursor{};
-        GetCursorPos(&cursor);
-        const POINT p = ScreenToWindow(cursor);
-        const Rect& r = item->BoundsRect;
-        if (p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom)
+    LetGoOfMenuItem(item);
+}
+
+void TWinSkinForm::LetGoOfMenuItem(menus::TMenuBtn* item) {
+    // The bar may have been reloaded, or the window destroyed, while the drop-down was
+    // open: then `item` is gone and only compared, never used.
+    if (!menuBar_ || lifecycle_ == lsDead || !menuBar_->Owns(item)) return;
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    menus::TMenuBtn* under = menuBar_->ItemAt(ScreenToWindow(cursor));
+    if (WindowFromPoint(cursor) != Handle) under = nullptr;
+    // A repaint of the frame while the drop-down was open may have cleared the hot
+    // object: the item is set right whether or not it is still the hot one, so that
+    // the hover timer can take the hot look off again.
+    if (under == item) {
+        if (HotObject == item)
             item->MouseUp();
         else
-            item->MouseLeave();
+            item->MouseEnter();
+        return;
     }
+    if (HotObject == item) {
+        item->MouseLeave();
+    } else if (item->State != titlebuttons::kStateNormal) {
+        item->State = titlebuttons::kStateNormal;
+        item->Paint();
+    }
+    if (under) under->MouseEnter();
 }
 
 LRESULT TWinSkinForm::OnInitMenuPopup(WPARAM wParam, LPARAM lParam) {

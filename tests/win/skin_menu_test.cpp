@@ -489,6 +489,89 @@ TEST_F(SkinMenuTest, KeyboardInDropDownsAsInWindows) {
     }
 }
 
+// The bar item looks pressed only while its drop-down is open: once it closes (Esc,
+// a click elsewhere, a click on the item itself) the item is drawn normal at once, or
+// hot when the pointer is still over it, also when the frame was painted anew while
+// the drop-down was open; a hot item lets go when the pointer leaves. A click on the
+// open item closes its drop-down.
+TEST_F(SkinMenuTest, BarItemLetGoWhenItsDropDownCloses) {
+    form = app->CreateForm<TForm>(L"LetGo");
+    menu = new TMainMenu(form);
+    Item(Item(menu->Items(), L"文件"), L"打开");
+    Item(Item(menu->Items(), L"编辑"), L"复制");
+    ShowWithMenu();
+    HWND w = form->Handle();
+    RECT wr;
+    GetWindowRect(w, &wr);
+    const skin::Rect& b = frame->MenuBar()->Items()[0]->BoundsRect;
+    const RECT item{wr.left + b.left, wr.top + b.top, wr.left + b.right, wr.top + b.bottom};
+    const POINT onItem{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    const POINT onClient{wr.right - 30, wr.bottom - 20};
+    auto framed = [&] { return Screen(item).Count(item, kFixButtonHilight) > 0; };
+    enum Close { Escape, Click };
+    struct Case {
+        const char* name;
+        Close close;
+        POINT at;        // where the pointer is when the drop-down closes
+        bool repaint;    // the whole frame painted while the drop-down is open
+        bool hot;        // framed afterwards
+    } cases[] = {
+        {"Esc, pointer elsewhere", Escape, onClient, false, false},
+        {"Esc, pointer on the item", Escape, onItem, false, true},
+        {"Esc, pointer on the item, frame repainted", Escape, onItem, true, true},
+        {"click elsewhere, frame repainted", Click, onClient, true, false},
+        {"click elsewhere", Click, onClient, false, false},
+        {"click on the open item", Click, onItem, false, true},
+    };
+    for (const Case& c : cases) {
+        SetCursorPos(onItem.x, onItem.y);
+        Pump(60);
+        int opened = 0, acted = 0, framedAtOnce = -1;
+        bool reopened = false;
+        Script script([&](int tick) {
+            if (tick > 100) {  // never opened: the checks below fail
+                EndMenu();
+                return true;
+            }
+            if (!acted) {
+                if (!frame->OpenDropDown()) return false;
+                if (!opened) opened = tick;
+                if (tick - opened < 3) return false;
+                if (c.repaint) SendMessageW(w, skin::frames::SKINMSG_REPAINT, 0, 0);
+                SetCursorPos(c.at.x, c.at.y);
+                if (c.close == Escape) {
+                    PostKey(w, VK_ESCAPE);
+                } else {
+                    INPUT in[2] = {};
+                    in[0].type = in[1].type = INPUT_MOUSE;
+                    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+                    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+                    SendInput(2, in, sizeof(INPUT));
+                }
+                acted = tick;
+                return false;
+            }
+            if (frame->OpenDropDown()) {  // still (or again) open
+                if (tick - acted < 5) return false;
+                reopened = true;
+                EndMenu();
+                return false;
+            }
+            framedAtOnce = framed();  // well within the hover timer's period
+            return true;
+        });
+        PressBarItem(0);
+        PumpUntil(script);
+        EXPECT_FALSE(reopened) << c.name;
+        EXPECT_EQ(framedAtOnce, c.hot) << c.name;
+        SetCursorPos(onClient.x, onClient.y);
+        Pump(400);
+        EXPECT_FALSE(framed()) << c.name << ": let go once the pointer left";
+        EndMenu();
+        Pump(100);
+    }
+}
+
 // Alt + letter opens the item; with Shift as well it does not.
 TEST_F(SkinMenuTest, AltLetterOpensTheItem) {
     form = app->CreateForm<TForm>(L"Accel");
