@@ -22,6 +22,8 @@
 #include "skin/frames/WinSkinForm.h"
 #include "skin/menus/WinSkinMenu.h"
 #include "skin/menus/WinSkinPopMenu.h"
+#include "runner/core/Gbk.h"
+#include "search/SearchLib_Unt.h"
 #include "tests/win/ProgramUnderTest.h"
 #include "tests/win/SkinFixture.h"
 #include "tests/win/PumpMessages.h"
@@ -712,6 +714,131 @@ TEST(SkinMenuProgram, CatalogueOpensSkinnedAndStartsTheChosenTest) {
     EXPECT_GT(app::runState.sqcount, 0) << "the chosen test was loaded";
     EXPECT_EQ(app::runState.sqindex, 1);
     EXPECT_EQ(app::Widen(app::runState.testtitle), chosen.substr(0, app::Widen(app::runState.testtitle).size()));
+    for (const std::wstring& e : errors) ADD_FAILURE() << app::Narrow(e);
+    app::adoconn.Close();
+}
+
+// Waits for the help viewer's window (another process) showing ZunoHelp.chm, whose
+// title names the program's instructions, and closes it.
+bool CloseHelpViewer() {
+    const std::wstring title = L"心理测试Mobix 4.3 使用说明";
+    HWND viewer = nullptr;
+    for (int i = 0; i < 200 && !viewer; ++i) {
+        viewer = FindWindowW(nullptr, title.c_str());
+        if (!viewer) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    if (!viewer) return false;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(viewer, &pid);
+    const bool other = pid != GetCurrentProcessId();
+    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, pid);
+    PostMessageW(viewer, WM_CLOSE, 0, 0);
+    if (process) {
+        if (WaitForSingleObject(process, 5000) != WAIT_OBJECT_0) TerminateProcess(process, 1);
+        CloseHandle(process);
+    }
+    return other;
+}
+
+// A modal dialog seen while a shortcut ran; the font dialog has its font name list.
+struct Dialog {
+    bool opened = false;
+    bool fontList = false;
+};
+
+// Visible dialogs of this thread.
+BOOL CALLBACK AddDialog(HWND w, LPARAM p) {
+    wchar_t name[16] = {};
+    if (IsWindowVisible(w) && GetClassNameW(w, name, 16) && std::wstring_view(name) == L"#32770")
+        reinterpret_cast<std::vector<HWND>*>(p)->push_back(w);
+    return TRUE;
+}
+
+std::vector<HWND> ThreadDialogs() {
+    std::vector<HWND> out;
+    EnumThreadWindows(GetCurrentThreadId(), &AddDialog, reinterpret_cast<LPARAM>(&out));
+    return out;
+}
+
+std::string ClipboardText() {
+    std::string text;
+    if (!OpenClipboard(nullptr)) return text;
+    if (HANDLE h = GetClipboardData(CF_TEXT)) {
+        if (const char* p = static_cast<const char*>(GlobalLock(h))) text = p;
+        GlobalUnlock(h);
+    }
+    CloseClipboard();
+    return text;
+}
+
+// The menu's shortcuts still reach their commands once the skin has taken the native
+// menu bar away: Ctrl+C copies the page, F3 shows the search dialog, Ctrl+F the font
+// dialog, F1 opens the help file in the system's help viewer. The keys go to the
+// control that has the focus, as typed keys would.
+TEST(SkinMenuProgram, ShortcutsWorkWithoutTheNativeMenuBar) {
+    TApplication app;
+    app.Title = L"心理测试Mobix4.3";
+    std::vector<std::wstring> errors;
+    app.OnException = [&](const std::wstring& text) { errors.push_back(text); };
+    app::exepath = ExeFolder();  // ZunoHelp.chm is there
+    app::adoconn.Open(content::DataSourceOf(content::BuildConnectionString(app::Narrow(ExeFolder()))));
+    app::Form1 = app.CreateForm<app::TForm1>();
+    app::Form1->ADOQuery1ConnectionString = content::BuildConnectionString(app::Narrow(ExeFolder()));
+    search::SearchLib = app.CreateForm<search::TSearchLib>();
+    app::Form1->ShowForm();
+    app::Form1->Formshow();
+    PumpFor(app, 300);
+    HWND w = app::Form1->Handle();
+    TWinSkinForm* frame = TWinSkinForm::FromWindow(w);
+    ASSERT_TRUE(frame && frame->MenuBar());
+    ASSERT_EQ(GetMenu(w), nullptr) << "the native menu bar is gone";
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    CloseClipboard();
+
+    struct Case {
+        const char* name;
+        WORD key;
+        bool ctrl;
+        std::function<bool(const Dialog&)> shown;  // the visible effect
+    } cases[] = {
+        {"Ctrl+C", 'C', true,
+         [&](const Dialog&) { return ClipboardText() == runner::GbkEncode(app::Narrow(app::Form1->PageText())); }},
+        {"F3", VK_F3, false, [&](const Dialog&) { return IsWindowVisible(search::SearchLib->Handle()) != FALSE; }},
+        {"Ctrl+F", 'F', true, [&](const Dialog& d) { return d.opened && d.fontList; }},
+        {"F1", VK_F1, false, [&](const Dialog&) { return CloseHelpViewer(); }},
+    };
+    BYTE saved[256] = {};
+    GetKeyboardState(saved);
+    for (const Case& c : cases) {
+        SetForegroundWindow(w);
+        SetFocus(app::Form1->CancelButton->Handle());
+        PumpFor(app, 50);
+        Dialog dialog;
+        int ticks = 0;
+        // The font dialog is modal: the timer sees and closes them.
+        Script script([&](int) {
+            const std::vector<HWND> open = ThreadDialogs();
+            if (!open.empty() && !dialog.opened) {
+                HWND d = open.front();
+                dialog.opened = true;
+                dialog.fontList = GetDlgItem(d, 1136) != nullptr;
+                PostMessageW(d, WM_CLOSE, 0, 0);
+            }
+            return ++ticks > 10;
+        });
+        BYTE keys[256];
+        std::copy(std::begin(saved), std::end(saved), keys);
+        if (c.ctrl) keys[VK_CONTROL] = 0x80;
+        SetKeyboardState(keys);
+        PostMessageW(GetFocus(), WM_KEYDOWN, c.key, 1);
+        PumpFor(app, 100);
+        SetKeyboardState(saved);
+        PumpFor(app, 700);
+        EXPECT_TRUE(c.shown(dialog)) << c.name;
+        if (IsWindowVisible(search::SearchLib->Handle())) search::SearchLib->Close();
+    }
+    EXPECT_TRUE(ThreadDialogs().empty());
     for (const std::wstring& e : errors) ADD_FAILURE() << app::Narrow(e);
     app::adoconn.Close();
 }
