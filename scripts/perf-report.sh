@@ -22,7 +22,7 @@ log "building the host tools and benchmarks"
 cmake --build --preset host -j"$jobs" --target bench_skin_package zuno-contentgen zuno-search-sql skins >/dev/null
 log "building the Windows program and its measurements"
 [ -f build/mingw64/build.ninja ] || cmake --preset mingw64 >/dev/null
-cmake --build --preset mingw64 -j"$jobs" --target zuno bare_window startup_bench search_bench \
+cmake --build --preset mingw64 -j"$jobs" --target zuno bare_window startup_bench search_bench menu_bench \
   wine_desktop_holder zuno_release_files >/dev/null
 
 large=$work/large-10000.db
@@ -84,6 +84,8 @@ db_win=$(winepath_of "$large")
   | tr -d '\r' >"$work/search.txt"
 (cd build/mingw64/bin && ZUNO_BENCH_DB=$db_win LC_ALL=zh_CN.UTF-8 "$WINE64" startup_bench.exe 2>/dev/null) \
   | tr -d '\r' >"$work/startup.txt"
+(cd build/mingw64/bin && ZUNO_BENCH_DB=$db_win LC_ALL=zh_CN.UTF-8 "$WINE64" menu_bench.exe 2>/dev/null) \
+  | tr -d '\r' >"$work/menu.txt"
 wine_session_stop
 trap - EXIT
 result() { awk -v k="$2" '$1 == "RESULT" && $2 == k { print $3 }' "$1"; }
@@ -97,6 +99,10 @@ done
 bare=$(result "$work/startup.txt" startup_bare_ms)
 row "start-up, sample database (ms)" "$(result "$work/startup.txt" startup_sample_ms)" "$bare" "<= 1.30" ours/anchor
 row "start-up, 10,000 tests (ms)" "$(result "$work/startup.txt" startup_large_ms)" "$bare" "<= 3.00" ours/anchor
+row "catalogue drop-down open, skinned (ms)" "$(result "$work/menu.txt" menu_dropdown_skinned_ms)" \
+  "$(result "$work/menu.txt" menu_dropdown_native_ms)" "<= 2.00" ours/anchor
+row "largest tests submenu open, skinned (ms)" "$(result "$work/menu.txt" menu_tests_skinned_ms)" \
+  "$(result "$work/menu.txt" menu_tests_native_ms)" "<= 2.00" ours/anchor
 bare_mem=$(result "$work/startup.txt" startup_bare_peak_mib)
 row "peak working set, sample (MiB)" "$(result "$work/startup.txt" startup_sample_peak_mib)" "$bare_mem" "reported" ours/anchor
 row "peak working set, 10,000 tests (MiB)" "$(result "$work/startup.txt" startup_large_peak_mib)" "$bare_mem" "reported" ours/anchor
@@ -104,7 +110,8 @@ row "peak working set, 10,000 tests (MiB)" "$(result "$work/startup.txt" startup
 echo
 echo "Anchors: LZH = plain classic decoder (bench/skin_package/PlainLzh.cpp), CPU time;"
 echo "search = native sqlite3 tool, default settings, same statement and database file;"
-echo "start-up and memory = bare Win32 window exe started the same way in the same run."
+echo "start-up and memory = bare Win32 window exe started the same way in the same run;"
+echo "menus = the same program with its skin off (native menus), first paint of each menu."
 echo "Machine load (1, 5, 15 min) before: $load_before, after: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo
 {

@@ -144,9 +144,7 @@ LRESULT TWinSkinForm::OnMenuItemDrawing(UINT msg, WPARAM wParam, LPARAM lParam) 
     forms::TMenuItem* found = menuBar_ ? BarItemByCommand(mis->itemID) : nullptr;
     if (item && (item->OnMeasureItem || !found)) {
         int w = static_cast<int>(mis->itemWidth), h = static_cast<int>(mis->itemHeight);
-        HDC dc = GetDC(Handle);
-        item->DoMeasure(dc, w, h);
-        ReleaseDC(Handle, dc);
+        item->DoMeasure(menus::MeasuringDc(), w, h);
         mis->itemWidth = static_cast<UINT>(w);
         mis->itemHeight = static_cast<UINT>(h);
         return TRUE;
@@ -154,13 +152,12 @@ LRESULT TWinSkinForm::OnMenuItemDrawing(UINT msg, WPARAM wParam, LPARAM lParam) 
     if (!menuBar_) return Forward(msg, wParam, lParam);
     if (found) {
         int w = static_cast<int>(mis->itemWidth), h = static_cast<int>(mis->itemHeight);
-        HDC dc = GetDC(Handle);
+        HDC dc = menus::MeasuringDc();
         HGDIOBJ old = SelectObject(dc, menus::MenuFont());
         forms::TCanvas canvas;
         canvas.Handle = dc;
         MeasureMenuItem(found, canvas, w, h);
         SelectObject(dc, old);
-        ReleaseDC(Handle, dc);
         mis->itemWidth = static_cast<UINT>(w);
         mis->itemHeight = static_cast<UINT>(h);
     } else {

@@ -107,6 +107,17 @@ HFONT MenuFont(bool bold) {
     return f ? f : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
+HDC MeasuringDc() {
+    struct Owned {
+        HDC dc = CreateCompatibleDC(nullptr);
+        ~Owned() {
+            if (dc) DeleteDC(dc);
+        }
+    };
+    static Owned measuring;
+    return measuring.dc;
+}
+
 MenuItemView ViewOfItem(const forms::TMenuItem& item, const forms::TMenu* fallback) {
     MenuItemView v;
     v.caption = item.Caption();
@@ -311,14 +322,13 @@ void TWinSkinForm::MeasureMenuItem(forms::TMenuItem* item, forms::TCanvas& canva
 void TWinSkinForm::MeasureHandleItem(MEASUREITEMSTRUCT& mis) {
     HMENU menu = openDropDown_ ? openDropDown_ : nativeMenu_;
     const MenuItemView view = TempItemFromHandle(menu, mis.itemID);
-    HDC dc = GetDC(Handle);
+    HDC dc = menus::MeasuringDc();
     HGDIOBJ old = SelectObject(dc, menus::MenuFont());
     SIZE caption{}, shortcut{};
     if (!view.IsLine()) GetTextExtentPoint32W(dc, view.caption.c_str(), static_cast<int>(view.caption.size()), &caption);
     if (!view.shortcut.empty())
         GetTextExtentPoint32W(dc, view.shortcut.c_str(), static_cast<int>(view.shortcut.size()), &shortcut);
     SelectObject(dc, old);
-    ReleaseDC(Handle, dc);
     const int text = caption.cx + (shortcut.cx ? shortcut.cx + 20 : 0);
     const bool win9x = (PlatformVersion & 0x80000000u) != 0;
     const menus::ItemSize s = menus::HandleItemSize(text, view.IsLine(), static_cast<int>(mis.itemHeight),

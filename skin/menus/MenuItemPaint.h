@@ -30,4 +30,9 @@ MenuItemView ViewOfItem(const forms::TMenuItem& item, const forms::TMenu* fallba
 // The system menu font, normal or bold (default items); owned by this module.
 HFONT MenuFont(bool bold = false);
 
+// A screen-compatible memory DC for measuring menu texts, owned by this module. A
+// drop-down of hundreds of items is measured every time it opens: taking and giving
+// back a window's DC for each item cost more than the measuring itself.
+HDC MeasuringDc();
+
 }  // namespace zuno::skin::menus

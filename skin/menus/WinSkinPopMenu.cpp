@@ -59,6 +59,7 @@ void TWinSkinPopMenu::DetachMenuWindow() {
     Wrappers().erase(window_);
     savedProc_ = nullptr;
     background_.Clear();
+    composedFrom_ = nullptr;
 }
 
 LRESULT CALLBACK TWinSkinPopMenu::MenuWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -141,13 +142,18 @@ bool TWinSkinPopMenu::ComposeBackground() {
     clientOffset_ = {origin.x - wr.left, origin.y - wr.top};
     const int w = wr.right - wr.left, h = wr.bottom - wr.top;
     if (w <= 0 || h <= 0) return false;
+    const TDataSkinObject& bg = *data_->MenuBackground;
+    // A tall drop-down is painted border first, then its items (and on some systems
+    // its border again): the picture of the same size and skin is composed once.
+    if (composedFrom_ == &bg && background_.Width() == w && background_.Height() == h) return true;
+    composedFrom_ = nullptr;
     background_.Resize(w, h);
     if (background_.Empty()) return false;
     GdiFlush();
-    const TDataSkinObject& bg = *data_->MenuBackground;
     DrawNinePatch(background_.Pixels(), {0, 0, w, h}, bg.Bitmap, FrameLayout::SideBySide,
                   bg.Tile == 1 ? CentreFill::Tile : CentreFill::Stretch, false, 1, 1,
                   {bg.LeftWidth, bg.TopHeight, bg.RightWidth, bg.BottomHeight});
+    composedFrom_ = &bg;
     return true;
 }
 

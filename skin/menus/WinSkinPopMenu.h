@@ -50,6 +50,7 @@ private:
     frames::TSkinData* data_ = nullptr;  // borrowed from the manager's list
     HMENU menu_ = nullptr;
     frames::DibSurface background_;
+    const void* composedFrom_ = nullptr;  // the menu-background object background_ shows
     POINT clientOffset_{};
 };
 
