@@ -33,6 +33,27 @@ std::vector<runner::sqstructure> ReadQuestions(content::Recordset& rs) {
     return rows;
 }
 
+// Holds back the page's painting while its options are hidden, moved and shown again,
+// so the page is painted once, finished, instead of once per option change.
+class PageFreeze {
+public:
+    explicit PageFreeze(TWinControl* page)
+        : hwnd_(page->HandleIfAllocated()), frozen_(hwnd_ && IsWindowVisible(hwnd_)) {
+        if (frozen_) SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+    }
+    ~PageFreeze() {
+        if (!frozen_) return;
+        SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+    }
+    PageFreeze(const PageFreeze&) = delete;
+    PageFreeze& operator=(const PageFreeze&) = delete;
+
+private:
+    HWND hwnd_;
+    bool frozen_;
+};
+
 }  // namespace
 
 TButtonControl* TForm1::OptionControl(size_t pageIndex) const {
@@ -49,6 +70,7 @@ void TForm1::LoadRun(std::vector<runner::sqstructure> questions, std::string tit
     }
     ZunoLabel->SetCaption(Widen(runner::QuestionCountCaption(runState.sqcount)));
     ApplyButtons();
+    PageFreeze freeze(GroupBox1);
     showquestion(1);
 }
 
@@ -187,6 +209,7 @@ void TForm1::ApplyStep(const runner::NavigationStep& step) {
     if (step.error) throw std::runtime_error(*step.error);
     if (!step.acted) return;
     if (step.question) {
+        PageFreeze freeze(GroupBox1);
         showquestion(step.question);
         if (step.restoreAnswers) {
             const runner::sqstructure& q = runState.sqlist[step.question];
