@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "app/MainModule.h"
+#include "winutil/LateSystemCalls.h"
 #include "winutil/WideText.h"
 #include "forms/Application.h"
 #include "forms/Errors.h"
@@ -215,7 +216,7 @@ void TForm1::N9Click() {
 
 void TForm1::N13Click() {
     const std::wstring path = exepath + L"ZunoHelp.chm";
-    ShellExecuteW(Handle(), L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    winutil::ShellExecuteLate(Handle(), L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void TForm1::N4Click() {

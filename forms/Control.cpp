@@ -315,6 +315,10 @@ void TWinControl::InsertControl(TControl* c) {
     controls_.push_back(c);
     if (auto* w = dynamic_cast<TWinControl*>(c); w && hwnd_) w->HandleNeeded();
     if (dynamic_cast<TGraphicControl*>(c)) c->Invalidate();
+    if (!hwnd_) return;
+    TWinControl* top = this;
+    while (top->parent_) top = top->parent_;
+    if (top->hwnd_) SendMessageW(top->hwnd_, CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(c), 1);
 }
 
 void TWinControl::RemoveControl(TControl* c) {

@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "forms/Errors.h"
+#include "winutil/LateSystemCalls.h"
 
 namespace zuno::forms {
 
@@ -265,7 +266,7 @@ bool TFontDialog::Execute(HWND owner) {
         cf.Flags |= CF_ENABLEHOOK;
         cf.lpfnHook = FontDialogHook;
     }
-    if (!ChooseFontW(&cf)) return false;
+    if (!winutil::ChooseFontLate(&cf)) return false;
     FontFromLogFont(Font, lf, cf.rgbColors);
     return true;
 }

@@ -37,6 +37,9 @@ inline constexpr UINT CM_MENUCHANGED = CM_BASE + 0x15;
 inline constexpr UINT CM_ENTER = CM_BASE + 0x1A;
 inline constexpr UINT CM_EXIT = CM_BASE + 0x1B;           // focus left the control
 inline constexpr UINT CM_RELEASE = CM_BASE + 0x21;        // the control is being released
+// Sent to the top window when a control (wParam) joins a window that already
+// exists (lParam 1): a skin frame on that window wraps the newcomer.
+inline constexpr UINT CM_CONTROLLISTCHANGE = CM_BASE + 0x2C;
 // Sent to a form's window as the form object starts going away, while the window
 // still exists: whoever subclassed the window lets go of the form now.
 inline constexpr UINT CM_FORMDESTROYING = CM_BASE + 0x40;

@@ -41,6 +41,8 @@ bool WindowWrapped(const TWinSkinForm& frame, HWND window) {
 bool EnsureWindow(forms::TControl* c) {
     auto* w = dynamic_cast<forms::TWinControl*>(c);
     if (!w || w->HandleAllocated()) return true;
+    // A child control not yet placed on a window gets its wrapper when it is.
+    if (!w->Parent() && !w->Is<forms::TForm>()) return false;
     try {
         w->HandleNeeded();
     } catch (...) {
@@ -129,6 +131,13 @@ void DiscoverComponents(TWinSkinForm& frame, forms::TComponent& container, forms
     const std::vector<forms::TComponent*> components = container.Components();
     for (forms::TComponent* component : components)
         if (auto* c = dynamic_cast<forms::TControl*>(component)) DiscoverControl(frame, container, form, c);
+}
+
+void DiscoverAddedControl(TWinSkinForm& frame, forms::TControl* control) {
+    forms::TForm* form = frame.Form();
+    if (!form || !control || !frame.SkinData()) return;
+    forms::TComponent* container = control->Owner() ? control->Owner() : form;
+    DiscoverControl(frame, *container, form, control);
 }
 
 void DiscoverChildWindows(TWinSkinForm& frame) {

@@ -16,6 +16,9 @@ namespace zuno::skin::controls {
 // box or frame being recursed into); `form` is the frame's form.
 void DiscoverComponents(frames::TWinSkinForm& frame, forms::TComponent& container, forms::TControl* form);
 
+// Wraps one control that joined the frame's form after the frame attached.
+void DiscoverAddedControl(frames::TWinSkinForm& frame, forms::TControl* control);
+
 // Wraps the child windows of the frame's plain window.
 void DiscoverChildWindows(frames::TWinSkinForm& frame);
 

@@ -206,6 +206,14 @@ void TWinSkinForm::FreeDeadWrappers() {
     for (controls::TSkinControl* w : dead) delete w;  // each one leaves the list
 }
 
+void TWinSkinForm::OnControlAdded(forms::TControl* control) {
+    if (!data_ || !form_ || !savedProc_ || lifecycle_ == lsDestroying || lifecycle_ == lsDead) return;
+    try {
+        controls::DiscoverAddedControl(*this, control);
+    } catch (...) {
+    }
+}
+
 void TWinSkinForm::DiscoverControls() {
     if (!data_) return;
     FreeDeadWrappers();
@@ -591,6 +599,9 @@ bool TWinSkinForm::Stage2(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
     case forms::CM_MENUCHANGED:
         result = OnMenuChanged(wParam, lParam);
         return true;
+    case forms::CM_CONTROLLISTCHANGE:
+        if (lParam) OnControlAdded(reinterpret_cast<forms::TControl*>(wParam));
+        return false;
     case WM_INITMENUPOPUP:
         result = OnInitMenuPopup(wParam, lParam);
         return true;

@@ -152,6 +152,8 @@ public:
     void FreeDeadWrappers();
     // Frees dead wrappers, then wraps the controls of the window.
     void DiscoverControls();
+    // Wraps a control placed on the form after the frame attached.
+    void OnControlAdded(forms::TControl* control);
     // Lent to the wrappers for painting off-screen.
     DibSurface& WorkSurface() { return workSurface_; }
 

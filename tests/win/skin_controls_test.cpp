@@ -160,6 +160,38 @@ TEST_F(SkinControlsTest, DiscoveryFollowsTagsControlSetAndClassNameMap) {
     for (const Case& c : cases) EXPECT_EQ(WrapperClass(f, c.control), c.wrapper) << c.why;
 }
 
+// Controls placed after the frame attached (the main window places its hidden
+// option buttons after its first paint) are wrapped as they join, exactly once.
+TEST_F(SkinControlsTest, ControlsPlacedAfterAttachAreWrappedOnce) {
+    TForm* f = NewForm(L"Late", 400, 200);
+    auto* box = Add<TGroupBox>(f, nullptr, 10, 50, 300, 120, L"box");
+    auto* waiting = new TButton(f);  // the form's, not yet placed on a window
+    waiting->SetBounds(10, 10, 80, 30);
+    waiting->SetCaption(L"waiting");
+    Show(f);
+    EXPECT_FALSE(waiting->HandleAllocated()) << "attaching makes no window for a control not placed";
+    EXPECT_EQ(WrapperClass(f, waiting), "none");
+    waiting->SetParent(f);
+    auto* inBox = Add<TButton>(f, box, 10, 20, 80, 30, L"in box");
+    auto* check = Add<TCheckBox>(f, box, 10, 60, 120, 24, L"check");
+    Pump(200);
+    struct Case {
+        TWinControl* control;
+        const char* wrapper;
+        const char* what;
+    } cases[] = {{waiting, "TSkinButton", "placed on the form"},
+                 {inBox, "TSkinButton", "placed in a group box"},
+                 {check, "TSkinCheckBox", "a check box in the group box"}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(WrapperClass(f, c.control), c.wrapper) << c.what;
+        int wrappers = 0;
+        for (TSkinControl* s : FrameOf(f)->Wrappers) wrappers += s->Window == c.control->Handle();
+        EXPECT_EQ(wrappers, 1) << c.what;
+    }
+    EXPECT_EQ(Pixel(waiting, 3, 3), kFixButtonFrames[0]) << "painted by the skin";
+    EXPECT_EQ(Pixel(inBox, 3, 3), kFixButtonFrames[0]) << "painted by the skin";
+}
+
 // ---- Push buttons ------------------------------------------------------------------
 
 TEST_F(SkinControlsTest, ButtonFramesByStateAndNoClickWhenReleasedOutside) {

@@ -1,0 +1,52 @@
+// Binding of system functions on first use: the DLL is loaded from the system
+// folder by its full path (never from the program's folder or the current one, so
+// that a planted DLL of the same name is never picked up) and stays loaded.
+#include "winutil/LateSystemCalls.h"
+
+#include <mmsystem.h>
+#include <shellapi.h>
+
+#include <string>
+
+namespace zuno::winutil {
+namespace {
+
+FARPROC Bind(const wchar_t* dll, const char* function) {
+    wchar_t folder[MAX_PATH];
+    const UINT n = GetSystemDirectoryW(folder, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH) return nullptr;
+    const std::wstring path = std::wstring(folder, n) + L"\\" + dll;
+    HMODULE module = LoadLibraryW(path.c_str());
+    return module ? GetProcAddress(module, function) : nullptr;
+}
+
+// The function's address once bound; looked up again only while it is missing.
+template <class Function>
+Function Late(Function& cached, const wchar_t* dll, const char* function) {
+    if (!cached) cached = reinterpret_cast<Function>(reinterpret_cast<void*>(Bind(dll, function)));
+    return cached;
+}
+
+}  // namespace
+
+BOOL ChooseFontLate(CHOOSEFONTW* choice) {
+    static decltype(&ChooseFontW) chooseFont = nullptr;
+    auto f = Late(chooseFont, L"comdlg32.dll", "ChooseFontW");
+    return f ? f(choice) : FALSE;
+}
+
+HINSTANCE ShellExecuteLate(HWND owner, const wchar_t* verb, const wchar_t* file, const wchar_t* parameters,
+                           const wchar_t* folder, int show) {
+    static decltype(&ShellExecuteW) shellExecute = nullptr;
+    auto f = Late(shellExecute, L"shell32.dll", "ShellExecuteW");
+    if (!f) return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_DLLNOTFOUND));
+    return f(owner, verb, file, parameters, folder, show);
+}
+
+BOOL PlaySoundLate(const wchar_t* sound, UINT flags) {
+    static decltype(&sndPlaySoundW) playSound = nullptr;
+    auto f = Late(playSound, L"winmm.dll", "sndPlaySoundW");
+    return f ? f(sound, flags) : FALSE;
+}
+
+}  // namespace zuno::winutil
