@@ -101,9 +101,16 @@ void TGalleryForm::BuildButtons() {
     auto* bit = Place<TBitBtn>(box, 130, 52, 110, 25);
     bit->SetCaption(L"位图按钮");
 
+    // As on the program's page, the group's (skinned) face shows behind option captions.
+    auto onFace = [this, box](auto* c, int left, int top) {
+        c->ParentColor = true;
+        c->SetParent(box);
+        c->SetBounds(left, top, 110, 20);
+        return c;
+    };
     const wchar_t* checks[] = {L"未选中", L"已选中", L"不确定", L"停用"};
     for (int i = 0; i < 4; ++i) {
-        auto* c = Place<TCheckBox>(box, 10, 88 + i * 22, 110, 20);
+        auto* c = onFace(new TCheckBox(this), 10, 88 + i * 22);
         c->SetCaption(checks[i]);
         if (i == 1) c->SetChecked(true);
         if (i == 2) c->SetState(TCheckBoxState::cbGrayed);
@@ -111,7 +118,7 @@ void TGalleryForm::BuildButtons() {
     }
     const wchar_t* radios[] = {L"单选一", L"单选二", L"停用单选"};
     for (int i = 0; i < 3; ++i) {
-        auto* r = Place<TRadioButton>(box, 130, 88 + i * 22, 110, 20);
+        auto* r = onFace(new TRadioButton(this), 130, 88 + i * 22);
         r->SetCaption(radios[i]);
         if (i == 0) r->SetChecked(true);
         if (i == 2) r->SetEnabled(false);
