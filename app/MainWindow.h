@@ -86,6 +86,8 @@ public:
     void showpic(std::int64_t pictureId);
     void enableskinscrollbar(std::int32_t extra);
     void ScrollBarChange();
+    // The wheel moves a long page wherever the pointer is, three steps a notch.
+    void WndProc(forms::TMessage& m) override;
     void NextButtonClick();
     void PreviousButtonClick();
 

@@ -115,6 +115,12 @@ bool TApplication::HandleDialogKey(const MSG& msg, TForm* form) {
         form->SelectNext(focused, !(shift & ssShift));
         return true;
     }
+    if (msg.wParam == VK_RETURN && !(shift & (ssShift | ssCtrl | ssAlt))) {
+        // Enter presses the focused push button, as in any Windows dialog.
+        if (!dynamic_cast<TButton*>(focused) || (code & DLGC_WANTALLKEYS)) return false;
+        SendMessageW(msg.hwnd, BM_CLICK, 0, 0);
+        return true;
+    }
     const bool arrow = msg.wParam == VK_LEFT || msg.wParam == VK_RIGHT || msg.wParam == VK_UP ||
                        msg.wParam == VK_DOWN;
     if (!arrow || (code & (DLGC_WANTARROWS | DLGC_WANTALLKEYS)) || shift) return false;

@@ -383,12 +383,23 @@ void TWinControl::ColorChanged() {
     if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
+void TWinControl::DefocusToForm() {
+    HWND focus = GetFocus();
+    if (!hwnd_ || !focus || (focus != hwnd_ && !IsChild(hwnd_, focus))) return;
+    TForm* form = ParentForm();
+    if (form && form != this && form->HandleIfAllocated()) ::SetFocus(form->HandleIfAllocated());
+}
+
 void TWinControl::VisibleChanged() {
-    if (hwnd_) ShowWindow(hwnd_, visible_ ? SW_SHOWNA : SW_HIDE);
+    if (!hwnd_) return;
+    if (!visible_) DefocusToForm();
+    ShowWindow(hwnd_, visible_ ? SW_SHOWNA : SW_HIDE);
 }
 
 void TWinControl::EnabledChanged() {
-    if (hwnd_) EnableWindow(hwnd_, enabled_);
+    if (!hwnd_) return;
+    if (!enabled_) DefocusToForm();
+    EnableWindow(hwnd_, enabled_);
 }
 
 void TWinControl::Repaint() {

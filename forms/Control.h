@@ -233,6 +233,9 @@ protected:
     void ColorChanged() override;
     void VisibleChanged() override;
     void EnabledChanged() override;
+    // A control that is hidden or disabled while it (or a child) has the focus hands
+    // the focus to its form, so that the form's keys (Esc, Enter) still arrive.
+    void DefocusToForm();
 
     // Paints the window-less children over what the window itself painted.
     void PaintControls(HDC dc);

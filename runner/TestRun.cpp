@@ -252,6 +252,16 @@ void TForm1::PreviousButtonClick() {
     ApplyStep(runner::PreviousButtonClick(runState));
 }
 
+void TForm1::WndProc(forms::TMessage& m) {
+    if (m.Msg == WM_MOUSEWHEEL && ScrollBar->Visible()) {
+        const int notches = GET_WHEEL_DELTA_WPARAM(m.WParam) / WHEEL_DELTA;
+        ScrollBar->SetPosition(ScrollBar->Position() - notches * 3 * ScrollBar->SmallChange);
+        m.Result = 0;
+        return;
+    }
+    TForm::WndProc(m);
+}
+
 void TForm1::FormKeyDown(WORD& key, TShiftState shift) {
     runner::NavigationKey k = runner::NavigationKey::Other;
     switch (key) {

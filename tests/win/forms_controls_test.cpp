@@ -150,7 +150,7 @@ TEST_F(ControlsTest, WindowlessControlTellsItsHandlerWhenReleased) {
 
 // ---- bitmap button --------------------------------------------------------------
 
-TEST_F(ControlsTest, BitBtnClicksByMouseAndSpaceAndShowsItsGlyph) {
+TEST_F(ControlsTest, BitBtnClicksByMouseSpaceAndEnterShowsItsGlyphAndLeavesFocusToTheForm) {
     auto* before = Make<TButton>(10, 60, 80, 30);
     auto* bit = Make<TBitBtn>(10, 10, 120, 40);
     bit->SetCaption(L"确定");
@@ -167,6 +167,8 @@ TEST_F(ControlsTest, BitBtnClicksByMouseAndSpaceAndShowsItsGlyph) {
     EXPECT_EQ(GetFocus(), bit->Handle()) << "Tab reaches the bitmap button";
     Key(bit->Handle(), VK_SPACE);
     EXPECT_EQ(clicks, 2);
+    EXPECT_TRUE(Key(bit->Handle(), VK_RETURN)) << "Enter presses the focused button";
+    EXPECT_EQ(clicks, 3);
     // Glyph left of the caption, both centred together: the glyph's middle is red,
     // and its transparent corner shows the face.
     RECT r;
@@ -182,6 +184,16 @@ TEST_F(ControlsTest, BitBtnClicksByMouseAndSpaceAndShowsItsGlyph) {
     const int glyphY = 3 + (r.bottom - 6 - 16 + 1) / 2;
     EXPECT_EQ(PixelOf(bit->Handle(), glyphX + 8, glyphY + 8), RGB(255, 0, 0));
     EXPECT_NE(PixelOf(bit->Handle(), glyphX, glyphY + 15), RGB(0, 255, 0));
+    for (const bool hide : {true, false}) {
+        bit->SetVisible(true);
+        bit->SetEnabled(true);
+        bit->SetFocus();
+        if (hide)
+            bit->SetVisible(false);
+        else
+            bit->SetEnabled(false);
+        EXPECT_EQ(GetFocus(), form->Handle()) << "the form takes the focus of a button " << (hide ? "hidden" : "disabled");
+    }
 }
 
 // ---- speed buttons ----------------------------------------------------------------

@@ -93,6 +93,10 @@ TEST_F(ReadingTest, LongTextIsCutAt5000PixelsAndScrolls) {
     EXPECT_EQ(form->ScrollBar->Max(), 5020 - 336 + 30);
     form->ScrollBar->SetPosition(1000);
     EXPECT_EQ(form->Label1->Top(), 20 - 1000);
+    for (const auto& [delta, top] : {std::pair{-2 * WHEEL_DELTA, 20 - 1060}, {WHEEL_DELTA, 20 - 1030}}) {
+        SendMessageW(form->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, delta), 0);
+        EXPECT_EQ(form->Label1->Top(), top) << "the wheel scrolls by three steps a notch, down for " << delta;
+    }
     form->OpenHumor("1", Name("Humor", 1));
     EXPECT_EQ(form->ZunoLabel->Caption(), L"幽默文集");
     EXPECT_EQ(form->Label1->Top(), 20);
