@@ -164,7 +164,9 @@ void TApplication::ProcessMessages() {
 }
 
 void TApplication::Run() {
-    if (mainForm_ && !terminated_) mainForm_->ShowForm();
+    // A main window shown during start-up stays where it is: raising it again would put
+    // it over a box that start-up opened above it (the version notice).
+    if (mainForm_ && !terminated_ && !mainForm_->Visible()) mainForm_->ShowForm();
     MSG msg;
     while (!terminated_ && GetMessageW(&msg, nullptr, 0, 0) > 0) {
         if (PreTranslate(msg)) continue;

@@ -27,6 +27,7 @@ work=$(mktemp -d)
 pid=""
 cleanup() {
   [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
+  chattr -R -i "$work" 2>/dev/null || true
   rm -rf "$work"
   [ "$own_session" = 0 ] || wine_session_stop
 }
@@ -64,6 +65,30 @@ wait_window() {  # $1: caption; prints the window; waits up to 30 s
   return 1
 }
 running() { kill -0 "$pid" 2>/dev/null; }
+start_zuno() {  # in $run_in (default: the release copy), which receives the result logs
+  (cd "${run_in:-$box}" && exec "$WINE64" "$(winepath_of "$box/zuno.exe")" >/dev/null 2>&1 </dev/null) &
+  pid=$!
+}
+# Ends the run with Esc and starts the program again in the same folder.
+restart() {
+  press "$(window_with "$MAIN")" Escape
+  local i
+  for ((i = 0; i < 100; i++)); do running || break; sleep 0.1; done
+  running && { fail "Esc did not end the program before the restart"; return 1; }
+  wait "$pid" 2>/dev/null || true
+  start_zuno
+  wait_window "$MAIN" >/dev/null || { fail "no main window after the restart"; return 1; }
+  sleep 1
+}
+ini_value() { iconv -f GBK -t UTF-8 "$box/zuno.ini" 2>/dev/null | tr -d '\r' | sed -n "s/^$1=//p" | head -n1; }
+# The main window's client area (page, buttons) as a PNG.
+grab_client() {
+  local x y
+  read -r x y <<<"$(probe origin "$MAIN")"
+  grab "$1" "$x $y $((x + 636)) $((y + 408))"
+}
+# Differing pixels between two pictures of the same size, small colour noise ignored.
+pixels_apart() { compare -fuzz 3% -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1 || true; }
 shot() { import -window root "$shots/$case-$1.png" 2>/dev/null || true; }
 press() { xdotool windowfocus --sync "$1" key "$2"; }
 probe() { "$WINE64" "$helpers/e2e_probe.exe" "$@" 2>/dev/null | tr -d '\r'; }
@@ -119,6 +144,71 @@ prep_no_skin_folder() { rm -rf "$box/skin"; }
 prep_no_sound_folder() { rm -rf "$box/sound"; }
 prep_no_help() { rm -f "$box/ZunoHelp.chm" "$box/faq.txt"; }
 prep_e2e() { cp "$work/e2e.db" "$box/test.dll"; }
+first_skin() { find "$release/skin" -name '*.skn' | LC_ALL=C sort | head -n1; }
+# The skin folder holds only bad.skn, so that it is the skin menu's only entry.
+only_bad_skin() { rm -f "$box"/skin/*.skn; cat > "$box/skin/bad.skn"; }
+prep_skin_menu_garbage() { head -c 20000 /dev/urandom | only_bad_skin; }
+prep_skin_menu_truncated() { head -c 300 "$(first_skin)" | only_bad_skin; }
+prep_skin_menu_empty() { only_bad_skin < /dev/null; }
+# A stated archive size of 2^31-1 bytes over a real stream: far more than the stream can hold.
+oversized() { printf '\xff\xff\xff\x7f'; tail -c +5 "$(first_skin)"; }
+prep_skin_menu_oversized() { oversized | only_bad_skin; }
+# A stated archive size of 8 bytes: too short to hold the version, which reads as 0.
+short_archive() { printf '\x08\x00\x00\x00'; tail -c +5 "$(first_skin)"; }
+# Content faults in the flows' database, made with sqlite3 after compiling it. Copies
+# of the tables without their NOT NULL constraints let NULLs in.
+e2e_sql() { prep_e2e; sqlite3 "$box/test.dll" "$1"; }
+loose() { printf 'CREATE TABLE t AS SELECT * FROM %s; DROP TABLE %s; ALTER TABLE t RENAME TO %s;' "$1" "$1" "$1"; }
+prep_db_table_missing() { e2e_sql 'DROP TABLE Humor;'; }
+prep_db_column_missing() { e2e_sql 'ALTER TABLE Article DROP COLUMN Content;'; }
+prep_db_nulls() {
+  e2e_sql "$(loose BigQuestion) $(loose SmallQuestion) $(loose Optional)
+    UPDATE SmallQuestion SET SmallQuestion = NULL WHERE ID LIKE '%Q001';
+    UPDATE Optional SET optional = NULL, key = NULL WHERE ID LIKE '%Q002%';
+    UPDATE BigQuestion SET result = NULL;"
+  prep_logging_on
+}
+prep_db_overlong() {
+  local long; long=$(printf '很长的文字%.0s' $(seq 1 4000))
+  e2e_sql "UPDATE SmallQuestion SET SmallQuestion = '$long' WHERE ID LIKE '%Q001';
+    UPDATE Optional SET optional = '$long' WHERE rowid = (SELECT min(rowid) FROM Optional);
+    UPDATE BigQuestion SET BigQuestion = '$(printf 'Zuno题目%.0s' $(seq 1 500))';"
+  prep_logging_on
+}
+prep_picture_not_jpeg() {
+  e2e_sql "UPDATE SmallQuestion SET SmallQuestion = SmallQuestion || '@!##1' WHERE ID LIKE '%Q001';
+    UPDATE SmallQuestion SET SmallQuestion = SmallQuestion || '@!##2' WHERE ID LIKE '%Q002';
+    UPDATE SmallQuestion SET SmallQuestion = SmallQuestion || '@!##x' WHERE ID LIKE '%Q003';
+    INSERT INTO picture VALUES (1, randomblob(5000));"
+  prep_logging_on
+}
+prep_zero_questions() { e2e_sql 'DELETE FROM SmallQuestion; DELETE FROM Optional;'; prep_logging_on; }
+prep_255_questions() {
+  e2e_sql "WITH RECURSIVE n(i) AS (SELECT 4 UNION ALL SELECT i + 1 FROM n WHERE i < 255)
+    INSERT INTO SmallQuestion SELECT printf('T0000001Q%03d', i), '第' || i || '题', 0 FROM n;
+    WITH RECURSIVE n(i) AS (SELECT 4 UNION ALL SELECT i + 1 FROM n WHERE i < 255)
+    INSERT INTO Optional SELECT printf('T0000001Q%03d%02d', i, 1), '是', 0 FROM n;"
+  prep_logging_on
+  answers=256
+}
+prep_result_malformed() { e2e_sql "UPDATE BigQuestion SET result = '1--to@___!rt#@___x--to  y@___@!rt#';"; prep_logging_on; }
+prep_result_huge() {
+  e2e_sql "UPDATE BigQuestion SET result = '0--to  255@___@' || (SELECT group_concat('很长的结果', '') FROM (WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 60000) SELECT i FROM n));"
+  prep_logging_on
+}
+# The result log's folder (the working folder) cannot be written: an immutable folder.
+prep_log_folder_unwritable() {
+  prep_e2e; prep_logging_on
+  run_in=$work/$case-cwd; mkdir -p "$run_in"; chattr +i "$run_in"
+}
+# A complete zuno.ini that cannot be written (immutable): reading works, writing fails.
+prep_ini_readonly() {
+  prep_e2e
+  printf '[inifile]\r\nexist=yes\r\n[zuno]\r\nexever=4.3\r\nNewLibNum=1\r\nOldLibNum=1\r\nNewArtNum=1\r\nOldArtNum=1\r\nNewHumorNum=1\r\nOldHumorNum=1\r\n[tool]\r\nusesound=1\r\n' > "$box/zuno.ini"
+  chattr +i "$box/zuno.ini"
+}
+prep_skin_stored_oversized() { oversized > "$box/skin/big.skn"; stored_skin big.skn; }
+prep_skin_stored_version() { short_archive > "$box/skin/old.skn"; stored_skin old.skn; }
 prep_e2e_logging() { prep_e2e; prep_logging_on; }
 stored_skin() { printf '[tool]\r\nskin=%s\r\n' "$1" > "$box/zuno.ini"; }
 prep_skin_stored_missing() { stored_skin gone.skn; }
@@ -150,14 +240,24 @@ flow_errors() {
     sleep 0.1
   done
 }
-# The version gate: its message box beside the main window, closed with Enter, then Esc.
-# Without a window manager Wine stacks the X windows of this always-on-top box below the
-# main window (Windows' own z-order has it on top), so the screenshot does not show it.
+# Whether X window $1 is stacked above X window $2 (xwininfo lists the root's children
+# top first).
+stacked_above() {
+  local order; order=$(xwininfo -root -children | awk '$1 ~ /^0x/ {print NR, $1}')
+  local a b
+  a=$(awk -v w="$(printf '0x%x' "$1")" '$2 == w {print $1}' <<<"$order")
+  b=$(awk -v w="$(printf '0x%x' "$2")" '$2 == w {print $1}' <<<"$order")
+  [ -n "$a" ] && [ -n "$b" ] && [ "$a" -lt "$b" ]
+}
+# The version gate: its message box in front of the disabled main window, closed with
+# Enter, then Esc.
 flow_gate() {
   local w m
   w=$(wait_window 版本太旧) || return 1
   m=$(wait_window "$MAIN") || return 1
+  sleep 1
   shot gate; gate_seen=1
+  stacked_above "$w" "$m" || { fail "the 版本太旧 box is behind the main window"; return 1; }
   press "$w" Return
   sleep 0.5
   press "$m" Escape
@@ -250,6 +350,148 @@ flow_reading() {
   press "$w" Escape
 }
 
+# The font through the real font dialog: Ctrl+F, a bigger size typed into its size box,
+# Enter; the question is laid out again (its options move down) and looks different.
+flow_font() {
+  local w f before after
+  w=$(wait_window "$MAIN") || return 1
+  open_first 0 || return 1
+  read -r _ before <<<"$(probe control 绿色 "$MAIN")"
+  grab "$work/before.png"
+  press "$w" ctrl+f
+  f=$(wait_window 字体) || { fail "Ctrl+F showed no font dialog"; return 1; }
+  shot dialog
+  xdotool windowfocus --sync "$f" key --delay 150 alt+s ctrl+a
+  xdotool type --delay 80 36
+  sleep 0.5
+  shot size-typed
+  keys Return
+  sleep 0.5
+  shot laid-out
+  window_with 字体 >/dev/null && { fail "the font dialog stayed open after Enter"; return 1; }
+  read -r _ after <<<"$(probe control 绿色 "$MAIN")"
+  grab "$work/after.png"
+  [ -n "$before" ] && [ -n "$after" ] && [ "$after" -gt "$before" ] ||
+    { fail "the third option did not move down with the bigger font ($before -> $after)"; return 1; }
+  differ "$work/before.png" "$work/after.png" || { fail "the page looks the same after the font change"; return 1; }
+  press "$w" Escape
+}
+
+# 工具 → 更换皮肤 → the first entry: the look changes, zuno.ini keeps the choice, and
+# after a restart the program looks as it did right after the choice.
+skin_menu_entry() {  # opens 工具 → 更换皮肤 and chooses its first entry
+  click menubar 3 || return 1
+  keys Down Down Down Right Return
+  sleep 1
+}
+flow_skin_switch() {
+  local w name
+  w=$(wait_window "$MAIN") || return 1
+  sleep 1
+  grab "$work/default.png"
+  skin_menu_entry || return 1
+  shot chosen
+  grab "$work/chosen.png"
+  name=$(ini_value skin)
+  [ -n "$name" ] && [ -f "$box/skin/$name" ] || { fail "zuno.ini names no skin of the folder (skin=$name)"; return 1; }
+  differ "$work/default.png" "$work/chosen.png" || { fail "choosing $name did not change the look"; return 1; }
+  restart || return 1
+  shot restarted
+  grab "$work/restarted.png"
+  [ "$(ini_value skin)" = "$name" ] || { fail "zuno.ini lost the skin choice"; return 1; }
+  [ "$(pixels_apart "$work/restarted.png" "$work/chosen.png")" -lt "$(pixels_apart "$work/restarted.png" "$work/default.png")" ] ||
+    { fail "after the restart the program does not look like $name"; return 1; }
+  press "$(window_with "$MAIN")" Escape
+}
+
+# A bad package chosen from the menu (the only one in skin\): the skin message, or for a
+# package refused by its version the plain version notice; the page keeps its look.
+flow_skin_menu_bad() {
+  local w box_window before after
+  w=$(wait_window "$MAIN") || return 1
+  sleep 1
+  grab_client "$work/before.png"
+  skin_menu_entry || return 1
+  box_window=$(wait_window "$1") || { fail "no box titled $1 after choosing the package"; return 1; }
+  shot message
+  probe control "$2" "$1" >/dev/null || { fail "the box $1 has no button $2"; return 1; }
+  window_with 更换皮肤 >/dev/null && [ "$1" != 更换皮肤 ] && { fail "皮肤资源加载失败！ shown for a package refused by its version"; return 1; }
+  press "$box_window" Return
+  sleep 1
+  window_with "$1" >/dev/null && { fail "the box $1 did not close with Enter"; return 1; }
+  shot after
+  grab_client "$work/after.png"
+  [ "$(pixels_apart "$work/before.png" "$work/after.png")" -lt 200 ] || { fail "the page changed its look after the failed load"; return 1; }
+  [ "$(ini_value skin)" = "$3" ] || { fail "zuno.ini does not name the chosen package $3"; return 1; }
+  press "$(window_with "$MAIN")" Escape
+}
+flow_skin_menu_garbage() { flow_skin_menu_bad 更换皮肤 知道了 bad.skn; }
+
+# Error boxes (application title) are answered with Enter and counted.
+dismiss_errors() {
+  local e
+  sleep 0.3
+  while e=$(window_with "$TITLE"); do
+    boxes=$((boxes + 1)); shot "error$boxes"; press "$e" Return; sleep 0.4
+  done
+}
+# Opens the flows' test and answers every question with Enter ($answers times, default
+# 4: three questions and Enter on the result page), then ends with Esc.
+flow_take_test() {
+  local w i
+  w=$(wait_window "$MAIN") || return 1
+  open_first 0 || return 1
+  dismiss_errors
+  shot opened
+  xdotool windowfocus --sync "$w"
+  for ((i = 0; i < ${answers:-4}; i++)); do
+    xdotool key Return; sleep 0.05
+    ((i % 32)) || dismiss_errors
+  done
+  dismiss_errors
+  shot result
+  running || { fail "the program ended while the test was answered"; return 1; }
+  press "$w" Escape
+}
+# Opens the article, answers what error box comes, then Esc.
+flow_open_article() {
+  local w
+  w=$(wait_window "$MAIN") || return 1
+  open_first 1 || return 1
+  dismiss_errors
+  shot article
+  running || { fail "the program ended on opening the article"; return 1; }
+  press "$w" Escape
+}
+# Switches result logging on from the menu (工具, fifth entry: 记录测试结果).
+flow_toggle_logging() {
+  local w
+  w=$(wait_window "$MAIN") || return 1
+  click menubar 3 || return 1
+  keys Down Down Down Down Down Return
+  dismiss_errors
+  shot toggled
+  running || { fail "the program ended on switching logging"; return 1; }
+  press "$w" Escape
+}
+# Exactly one result log, holding one entry for the flows' test with $1 question lines.
+after_log_entry() {
+  local logs lines
+  logs=$(find "${run_in:-$box}" -maxdepth 1 -name 'zuno*.txt')
+  [ "$(printf '%s\n' "$logs" | grep -c .)" = 1 ] || { why="expected one result log, found: ${logs:-none}"; return 1; }
+  iconv -f GBK -t UTF-8 "$logs" > "$work/log.txt" 2>/dev/null || { why="the result log is not GBK text"; return 1; }
+  [ "$(grep -c '^测试问题：' "$work/log.txt")" = 1 ] || { why="the result log does not hold exactly one entry"; return 1; }
+  lines=$(grep -c '^第[0-9]*个问题的选择为： ' "$work/log.txt")
+  [ "$lines" = "${1:-3}" ] || { why="the result log lists $lines questions, expected ${1:-3}"; return 1; }
+}
+after_log3() { after_log_entry 3; }
+after_log255() { after_log_entry 255; }
+after_boxes() { [ "$boxes" -gt 0 ] || { why="no error box was shown"; return 1; }; }
+after_no_log() {
+  [ -z "$(find "$box" "${run_in:-$box}" -maxdepth 1 -name 'zuno*.txt')" ] || { why="a result log appeared"; return 1; }
+  after_boxes
+}
+
 # The close box of the skinned frame: the rightmost title button, in the caption band
 # above the menu bar.
 flow_closebox() {
@@ -273,6 +515,12 @@ cases=(
   "test_from_menu_logged  | e2e_logging          | quiz   | 0 | quiz_log"
   "test_from_search_keys  | e2e                  | search | 0 |"
   "article_humor_scroll_copy | e2e               | reading | 0 |"
+  "font_dialog_relayout   | e2e                  | font   | 0 |"
+  "skin_switch_remembered | none                 | skin_switch | 0 |"
+  "skin_menu_garbage      | skin_menu_garbage    | skin_menu_garbage | 0 |"
+  "skin_menu_truncated    | skin_menu_truncated  | skin_menu_garbage | 0 |"
+  "skin_menu_empty        | skin_menu_empty      | skin_menu_garbage | 0 |"
+  "skin_menu_oversized    | skin_menu_oversized  | skin_menu_garbage | 0 |"
   "db_missing             | db_missing           | errors | 1 | boxes"
   "db_empty               | db_empty             | errors | 1 | boxes"
   "db_truncated           | db_truncated         | errors | 1 | boxes"
@@ -291,6 +539,14 @@ cases=(
   "stored_skin_garbage    | skin_stored_garbage  | esc    | 0 |"
   "stored_skin_truncated  | skin_stored_truncated| esc    | 0 |"
   "stored_skin_empty      | skin_stored_empty    | esc    | 0 |"
+  "db_table_missing       | db_table_missing     | errors | 1 | boxes"
+  "db_overlong_values     | db_overlong          | take_test | 0 | log3"
+  "picture_not_jpeg       | picture_not_jpeg     | take_test | 0 | log3"
+  "test_zero_questions    | zero_questions       | take_test | 0 |"
+  "result_huge            | result_huge          | take_test | 0 | log3"
+  "ini_readonly_toggle    | ini_readonly         | toggle_logging | 0 | boxes"
+  "stored_skin_oversized  | skin_stored_oversized| esc    | 0 |"
+  "stored_skin_old_version| skin_stored_version  | esc    | 0 |"
 )
 
 # ZUNO_E2E_ONLY (a regular expression) runs only the cases whose names match.
@@ -304,10 +560,9 @@ for row in "${cases[@]}"; do
   mkdir -p "$box"
   (cd "$release" && find . -type f ! -name zuno.ini ! -name 'zuno*.txt' -print0 | xargs -0 cp --parents -t "$box")
   "prep_$prep"
-  boxes=0 gate_seen=0 why=""
+  boxes=0 gate_seen=0 why="" answers="" run_in=""
   started=$(date +%s%3N)
-  (cd "$box" && exec "$WINE64" ./zuno.exe >/dev/null 2>&1 </dev/null) &
-  pid=$!
+  start_zuno
   flow_ok=1
   "flow_$flow" || flow_ok=0
   for ((i = 0; i < 200; i++)); do running || break; sleep 0.1; done
