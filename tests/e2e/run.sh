@@ -188,8 +188,6 @@ prep_255_questions() {
     INSERT INTO SmallQuestion SELECT printf('T0000001Q%03d', i), '第' || i || '题', 0 FROM n;
     WITH RECURSIVE n(i) AS (SELECT 4 UNION ALL SELECT i + 1 FROM n WHERE i < 255)
     INSERT INTO Optional SELECT printf('T0000001Q%03d%02d', i, 1), '是', 0 FROM n;"
-  prep_logging_on
-  answers=256
 }
 prep_result_malformed() { e2e_sql "UPDATE BigQuestion SET result = '1--to@___!rt#@___x--to  y@___@!rt#';"; prep_logging_on; }
 prep_result_huge() {
@@ -485,7 +483,6 @@ after_log_entry() {
   [ "$lines" = "${1:-3}" ] || { why="the result log lists $lines questions, expected ${1:-3}"; return 1; }
 }
 after_log3() { after_log_entry 3; }
-after_log255() { after_log_entry 255; }
 after_boxes() { [ "$boxes" -gt 0 ] || { why="no error box was shown"; return 1; }; }
 after_no_log() {
   [ -z "$(find "$box" "${run_in:-$box}" -maxdepth 1 -name 'zuno*.txt')" ] || { why="a result log appeared"; return 1; }
@@ -540,6 +537,9 @@ cases=(
   "stored_skin_truncated  | skin_stored_truncated| esc    | 0 |"
   "stored_skin_empty      | skin_stored_empty    | esc    | 0 |"
   "db_table_missing       | db_table_missing     | errors | 1 | boxes"
+  "db_column_missing      | db_column_missing    | errors | 1 | boxes"
+  "db_null_values         | db_nulls             | take_test | 0 | boxes"
+  "test_255_questions     | 255_questions        | take_test | 0 | boxes"
   "db_overlong_values     | db_overlong          | take_test | 0 | log3"
   "picture_not_jpeg       | picture_not_jpeg     | take_test | 0 | log3"
   "test_zero_questions    | zero_questions       | take_test | 0 |"
