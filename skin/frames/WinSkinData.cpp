@@ -1,5 +1,5 @@
-// The Windows side of the skin data component: face brush, glyphs, stored skin,
-// and the guard that keeps frames off data a failed load replaced.
+// The Windows side of the skin data component: face brush, glyphs, stored skin, and
+// the trial read that keeps a package which cannot be loaded away from the frames.
 #include "skin/frames/WinSkinData.h"
 
 #include <sstream>
@@ -32,6 +32,15 @@ TSkinData::~TSkinData() {
 void TSkinData::Loaded() { skin::TSkinData::Loaded(); }
 
 void TSkinData::SetSkinFile(const std::string& path) {
+    // A package that fails half-way would leave the data objects half replaced under
+    // every frame (title buttons, borders, menu bar). Read it on a scratch component
+    // first: when it fails, nothing here has changed and the windows keep their skin.
+    std::vector<std::uint8_t> bytes;
+    if (ReadSkinFile(path, bytes)) {
+        skin::TSkinData trial;   // no message callback: a refused version is told by the real load
+        trial.PackageStream = std::move(bytes);
+        trial.LoadPackage();
+    }
     try {
         skin::TSkinData::SetSkinFile(path);
     } catch (...) {

@@ -41,9 +41,10 @@ public:
 
     // Hands over to the manager: overrides both bases' Loaded.
     void Loaded() override;
-    // As the portable SetSkinFile; when the load fails half-way the frames drop
-    // their title buttons (they point into data the load replaced) before the error
-    // travels on.
+    // As the portable SetSkinFile, but a package that cannot be read or parsed raises
+    // its error before anything is replaced: the old skin stays whole on every window.
+    // Should the real load still fail half-way, the frames drop their title buttons
+    // (they would point into replaced data) before the error travels on.
     void SetSkinFile(const std::string& path);
     // The form's stored "SkinStream" data: the RCDATA resource SKINSTREAM of the
     // program, read while the owner form is built (between BeginLoading and Loaded).

@@ -19,8 +19,10 @@
 #include "app/ProfileFile.h"
 #include "winutil/WideText.h"
 #include "forms/Application.h"
+#include "skin/frames/SkinManage.h"
 #include "skin/package/LzhEncoder.h"
 #include "tests/win/ProgramUnderTest.h"
+#include "tests/win/PumpMessages.h"
 #include "tools/MessageForm.h"
 
 namespace {
@@ -317,8 +319,10 @@ TEST(SkinChoice, BrokenPackageFromTheMenuShowsTheMessageOncePerAttempt) {
     SkinProgram p(L"zuno-skin-broken");
     p.Put(L"good.skn", GoodPackage("good"));
     for (const BrokenPackage& b : BrokenPackages()) p.Put(b.file, b.bytes);
+    p.Remember("good.skn");
     p.CreateMessageBox();
     p.StartUp();
+    ASSERT_EQ(p.Skin().SkinName, "good");
     int attempts = 0;
     for (const BrokenPackage& b : BrokenPackages()) {
         SCOPED_TRACE(b.what);
@@ -332,7 +336,8 @@ TEST(SkinChoice, BrokenPackageFromTheMenuShowsTheMessageOncePerAttempt) {
             EXPECT_EQ(tools::msg->OKButton->Caption(), L"知道了");
             EXPECT_EQ(p.Ini(), (std::vector<std::string>{"[tool]", "skin=" + app::Narrow(b.file)}))
                 << "the choice is remembered although the load failed";
-            EXPECT_TRUE(p.Skin().NoSkin);
+            EXPECT_FALSE(p.Skin().NoSkin) << "the skin in use stays loaded";
+            EXPECT_EQ(p.Skin().SkinName, "good");
             EXPECT_FALSE(p.form->Enabled()) << "the message box holds the main window";
             SendMessageW(tools::msg->OKButton->Handle(), BM_CLICK, 0, 0);
             EXPECT_TRUE(p.form->Enabled());
@@ -343,6 +348,68 @@ TEST(SkinChoice, BrokenPackageFromTheMenuShowsTheMessageOncePerAttempt) {
     EXPECT_FALSE(p.Skin().NoSkin) << "the program goes on working";
     EXPECT_EQ(p.Skin().SkinName, "good");
     EXPECT_EQ(p.messagesShown, attempts);
+}
+
+// The frame's top band (caption, icon, title buttons, menu bar) as it is on screen.
+std::vector<std::uint32_t> TopBand(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    POINT client{0, 0};
+    ClientToScreen(window, &client);
+    const int w = r.right - r.left, h = client.y - r.top;
+    if (w <= 0 || h <= 0) return {};
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB};
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    std::vector<std::uint32_t> band(pixels, pixels + static_cast<size_t>(w) * h);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return band;
+}
+
+// A shipped skin on screen, then every broken package from the menu: afterwards the
+// caption with its icon and title buttons and the menu bar look exactly as before.
+TEST(SkinChoice, BrokenPackageFromTheMenuLeavesTheFrameAsItWas) {
+    SkinProgram p(L"zuno-skin-frame");
+    for (const BrokenPackage& b : BrokenPackages()) p.Put(b.file, b.bytes);
+    // A shipped skin, whose frame has bitmaps for every part.
+    WIN32_FIND_DATAW shipped;
+    HANDLE found = FindFirstFileW((wintest::ExeFolder() + L"skin\\*.skn").c_str(), &shipped);
+    ASSERT_NE(found, INVALID_HANDLE_VALUE) << "no shipped skin beside the test";
+    FindClose(found);
+    ASSERT_TRUE(CopyFileW((wintest::ExeFolder() + L"skin\\" + shipped.cFileName).c_str(),
+                          p.SkinPath(L"shipped.skn").c_str(), FALSE));
+    p.Remember("shipped.skn");
+    p.CreateMessageBox();
+    p.StartUp();
+    p.form->SkinData->SetActive(true);   // as the program's stored form data has it
+    HWND window = p.form->Handle();
+    SetForegroundWindow(window);
+    wintest::PumpFor(*p.app, 600);
+    ASSERT_EQ(SendMessageW(window, skin::frames::SKINMSG_QUERY, 0, 0), 1) << "the skin frames the window";
+    const std::vector<std::uint32_t> before = TopBand(window);
+    ASSERT_GT(before.size(), 100u);
+    const std::string skinName = p.Skin().SkinName;
+    for (const BrokenPackage& b : BrokenPackages()) {
+        SCOPED_TRACE(b.what);
+        p.Choose(std::wstring(b.file).substr(0, wcslen(b.file) - 4));
+        ASSERT_TRUE(tools::msg->Visible());
+        SendMessageW(tools::msg->OKButton->Handle(), BM_CLICK, 0, 0);
+        SetForegroundWindow(window);
+        wintest::PumpFor(*p.app, 600);   // past the manager's 250 ms command timer
+        EXPECT_EQ(p.Skin().SkinName, skinName);
+        EXPECT_FALSE(p.Skin().NoSkin);
+        EXPECT_TRUE(TopBand(window) == before) << "the caption buttons or the menu bar changed";
+    }
 }
 
 TEST(SkinChoice, OldPackageShowsOnlyTheReadersOwnMessage) {
