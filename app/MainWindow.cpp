@@ -146,6 +146,13 @@ void TForm1::CreateButtons() {
     PreviousButton = make(L"PreviousButton", L"上一题", 60, false);
     NextButton = make(L"NextButton", L"下一题", 189, false);
     CancelButton = make(L"CancelButton", L"退  出", 493, true);
+    // Esc ends the program wherever the focus is; a push button takes the focus when it
+    // is clicked, and Esc must not go dead then. Its other keys stay the button's own.
+    for (TButton* b : {PreviousButton, NextButton, CancelButton}) {
+        b->OnKeyDown = [this](TComponent*, WORD& key, TShiftState s) {
+            if (key == VK_ESCAPE) FormKeyDown(key, s);
+        };
+    }
     CancelButton->OnClick = [this](TComponent*) { CancelButtonClick(); };
     NextButton->OnClick = [this](TComponent*) { NextButtonClick(); };
     PreviousButton->OnClick = [this](TComponent*) { PreviousButtonClick(); };

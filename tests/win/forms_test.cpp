@@ -246,6 +246,26 @@ TEST_F(FormsTest, ErrorInAHandlerIsReportedAndTheRestSkipped) {
     EXPECT_EQ(errors.size(), 2u) << "the program goes on";
 }
 
+// Esc ends the program also while a push button has the focus (it takes it when
+// clicked).
+TEST_F(FormsTest, EscOnAFocusedPushButtonEndsTheProgram) {
+    for (int i = 0; i < 3; ++i) {
+        app.reset();
+        SetUp();   // a fresh loop that has not ended, with the window anew
+        auto* form = app->CreateForm<app::TForm1>();
+        form->ShowForm();
+        TButton* b = std::array<TButton*, 3>{form->PreviousButton, form->NextButton, form->CancelButton}[i];
+        SCOPED_TRACE(app::Narrow(b->Caption()));
+        b->SetEnabled(true);
+        b->SetFocus();
+        ASSERT_EQ(GetFocus(), b->Handle());
+        SendMessageW(b->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+        EXPECT_TRUE(app->Terminated());
+        MSG quit;   // the loop's end must not reach the next test
+        while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
+    }
+}
+
 TEST_F(FormsTest, OptionButtonStyles) {
     auto* form = app->CreateForm<app::TForm1>();
     form->ShowForm();
