@@ -63,7 +63,11 @@ BOOL CALLBACK FindChild(HWND child, LPARAM data) {
         GetClassNameW(child, text, 256);
     else
         GetWindowTextW(child, text, 256);
-    if (IsWindowVisible(child) && _wcsicmp(text, search->text) == 0) {
+    // A caption ending in "*" matches every text that begins with what precedes it.
+    const size_t length = std::wcslen(search->text);
+    const bool prefix = length > 0 && search->text[length - 1] == L'*';
+    const bool same = prefix ? _wcsnicmp(text, search->text, length - 1) == 0 : _wcsicmp(text, search->text) == 0;
+    if (IsWindowVisible(child) && same) {
         search->found = child;
         return FALSE;
     }
@@ -71,6 +75,7 @@ BOOL CALLBACK FindChild(HWND child, LPARAM data) {
 }
 
 // A visible control by its caption (its centre) or by its window class (its rectangle).
+// A caption ending in "*" names the beginning of the text.
 int Control(HWND window, const wchar_t* text, bool byClass) {
     Search search{text, byClass, nullptr};
     EnumChildWindows(window, FindChild, reinterpret_cast<LPARAM>(&search));
@@ -100,11 +105,32 @@ int ClipboardText() {
     return status;
 }
 
+// Every top-level window with its state, for the record of a case that hangs: a box
+// that exists but cannot be seen is told apart from a busy program.
+BOOL CALLBACK ListWindow(HWND window, LPARAM) {
+    wchar_t caption[256] = {};
+    wchar_t kind[128] = {};
+    GetWindowTextW(window, caption, 256);
+    GetClassNameW(window, kind, 128);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    RECT r{};
+    GetWindowRect(window, &r);
+    std::printf("%p%s pid %lu %s %s owner %p (%ld,%ld %ldx%ld) class %ls caption %ls\n", static_cast<void*>(window),
+                window == GetForegroundWindow() ? " foreground" : "", pid, IsWindowVisible(window) ? "visible" : "hidden",
+                IsWindowEnabled(window) ? "enabled" : "disabled",
+                static_cast<void*>(GetWindow(window, GW_OWNER)), r.left, r.top, r.right - r.left,
+                r.bottom - r.top, kind, caption);
+    return TRUE;
+}
+
 }  // namespace
 
-// probe origin|rect|menubar N|control TEXT|class NAME, then the window's caption; or probe clipboard
+// probe origin|rect|menubar N|control TEXT|class NAME, then the window's caption; or probe
+// clipboard; or probe windows
 int wmain(int argc, wchar_t** argv) {
     if (argc == 2 && std::wcscmp(argv[1], L"clipboard") == 0) return ClipboardText();
+    if (argc == 2 && std::wcscmp(argv[1], L"windows") == 0) return EnumWindows(ListWindow, 0) ? 0 : 1;
     if (argc < 3) return 2;
     const std::wstring what = argv[1];
     HWND window = TopLevel(argv[argc - 1]);

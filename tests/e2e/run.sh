@@ -81,6 +81,14 @@ restart() {
   sleep 1
 }
 ini_value() { iconv -f GBK -t UTF-8 "$box/zuno.ini" 2>/dev/null | tr -d '\r' | sed -n "s/^$1=//p" | head -n1; }
+# The main window's top band (caption with icon and title buttons, menu bar) as a PNG.
+grab_top_band() {  # the pointer is moved off the window first: no item shows it hovering
+  local l t r b x y
+  xdotool mousemove --sync 5 5
+  read -r l t r b <<<"$(probe rect "$MAIN")"
+  read -r x y <<<"$(probe origin "$MAIN")"
+  grab "$1" "$l $t $r $y"
+}
 # The main window's client area (page, buttons) as a PNG.
 grab_client() {
   local x y
@@ -89,7 +97,10 @@ grab_client() {
 }
 # Differing pixels between two pictures of the same size, small colour noise ignored.
 pixels_apart() { compare -fuzz 3% -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1 || true; }
-shot() { import -window root "$shots/$case-$1.png" 2>/dev/null || true; }
+# A screenshot for review. The grab takes well over half a second, mostly waiting: it
+# runs beside the flow (the screen is read at once), and the run waits for it at the end.
+shot_jobs=()
+shot() { { import -window root "$shots/$case-$1.png" 2>/dev/null || true; } & shot_jobs+=($!); }
 press() { xdotool windowfocus --sync "$1" key "$2"; }
 probe() { "$WINE64" "$helpers/e2e_probe.exe" "$@" 2>/dev/null | tr -d '\r'; }
 # A flow that finds the program wrong says why and gives up.
@@ -409,6 +420,7 @@ flow_skin_menu_bad() {
   w=$(wait_window "$MAIN") || return 1
   sleep 1
   grab_client "$work/before.png"
+  grab_top_band "$work/band-before.png"
   skin_menu_entry || return 1
   box_window=$(wait_window "$1") || { fail "no box titled $1 after choosing the package"; return 1; }
   shot message
@@ -419,7 +431,11 @@ flow_skin_menu_bad() {
   window_with "$1" >/dev/null && { fail "the box $1 did not close with Enter"; return 1; }
   shot after
   grab_client "$work/after.png"
+  grab_top_band "$work/band-after.png"
   [ "$(pixels_apart "$work/before.png" "$work/after.png")" -lt 200 ] || { fail "the page changed its look after the failed load"; return 1; }
+  [ "$(pixels_apart "$work/band-before.png" "$work/band-after.png")" = 0 ] ||
+    { cp "$work/band-before.png" "$shots/$case-band-before.png"; cp "$work/band-after.png" "$shots/$case-band-after.png"
+      fail "the caption, its buttons or the menu bar changed after the failed load"; return 1; }
   [ "$(ini_value skin)" = "$3" ] || { fail "zuno.ini does not name the chosen package $3"; return 1; }
   press "$(window_with "$MAIN")" Escape
 }
@@ -441,16 +457,58 @@ flow_take_test() {
   open_first 0 || return 1
   dismiss_errors
   shot opened
-  xdotool windowfocus --sync "$w"
+  # One Enter at a time, as a person presses it after looking: an Enter sent while an
+  # error box is still coming up would close that box unseen.
   for ((i = 0; i < ${answers:-4}; i++)); do
-    xdotool key Return; sleep 0.05
-    ((i % 32)) || dismiss_errors
+    press "$w" Return
+    dismiss_errors
   done
-  dismiss_errors
   shot result
   running || { fail "the program ended while the test was answered"; return 1; }
   press "$w" Escape
 }
+# A result field that cannot be read: 完  成 by Enter gives an error box naming the
+# faulty segment; after it the page still shows the last question with 完  成, which
+# gives the same box again by mouse; Esc then ends the program.
+RESULT_ERROR='测试结果数据有误：第1段缺少"@___@"。'
+flow_bad_result() {
+  local w e attempt
+  w=$(wait_window "$MAIN") || return 1
+  open_first 0 || return 1
+  press "$w" Return; press "$w" Return
+  for attempt in keyboard mouse; do
+    if [ "$attempt" = keyboard ]; then press "$w" Return; else click control "完  成" || return 1; fi
+    e=$(wait_window "$TITLE") || { fail "no error box after 完  成 ($attempt)"; return 1; }
+    boxes=$((boxes + 1)); shot "error-$attempt"
+    probe control "$RESULT_ERROR" "$TITLE" >/dev/null || { fail "the error box does not say $RESULT_ERROR"; return 1; }
+    if [ "$attempt" = keyboard ]; then press "$e" Return; else click control 确定 "$TITLE" || return 1; fi
+    for ((i = 0; i < 30; i++)); do window_with "$TITLE" >/dev/null || break; sleep 0.1; done
+    window_with "$TITLE" >/dev/null && { fail "the error box stayed open"; return 1; }
+    probe control 一般 "$MAIN" >/dev/null && probe control "完  成" "$MAIN" >/dev/null ||
+      { fail "the page no longer shows the last question with 完  成"; return 1; }
+    shot "after-$attempt"
+  done
+  press "$w" Escape
+}
+# The log was opened at start and holds nothing: no result was obtained.
+after_empty_log() {
+  local logs; logs=$(find "$box" -maxdepth 1 -name 'zuno*.txt')
+  [ "$(printf '%s\n' "$logs" | grep -c .)" = 1 ] || { why="expected one result log, found: ${logs:-none}"; return 1; }
+  [ ! -s "$logs" ] || { cp "$logs" "$shots/$case-log.txt"; why="the result log holds text although no result was shown"; return 1; }
+}
+
+# The result log cannot be created in the working folder: start-up says so in an error
+# box (before the main window shows); after it the test runs as usual.
+flow_log_unwritable() {
+  local e
+  e=$(wait_window "$TITLE") || { fail "no error box about the result log"; return 1; }
+  boxes=$((boxes + 1)); shot error
+  probe control "无法创建测试结果记录文件 zuno*" "$TITLE" >/dev/null ||
+    { fail "the error box does not name the result log it could not create"; return 1; }
+  press "$e" Return
+  flow_take_test
+}
+
 # Opens the article, answers what error box comes, then Esc.
 flow_open_article() {
   local w
@@ -544,13 +602,15 @@ cases=(
   "picture_not_jpeg       | picture_not_jpeg     | take_test | 0 | log3"
   "test_zero_questions    | zero_questions       | take_test | 0 |"
   "result_huge            | result_huge          | take_test | 0 | log3"
+  "result_malformed       | result_malformed     | bad_result | 0 | empty_log"
   "ini_readonly_toggle    | ini_readonly         | toggle_logging | 0 | boxes"
+  "log_folder_unwritable  | log_folder_unwritable| log_unwritable | 0 | no_log"
   "stored_skin_oversized  | skin_stored_oversized| esc    | 0 |"
   "stored_skin_old_version| skin_stored_version  | esc    | 0 |"
 )
 
 # ZUNO_E2E_ONLY (a regular expression) runs only the cases whose names match.
-failures=0 passed=0 ran=0
+failures=0 passed=0 ran=0 run_started=$(date +%s)
 for row in "${cases[@]}"; do
   IFS='|' read -r case prep flow want extra <<<"$row"
   case=$(echo $case) prep=$(echo $prep) flow=$(echo $flow) want=$(echo $want) extra=$(echo $extra)
@@ -559,8 +619,8 @@ for row in "${cases[@]}"; do
   box=$work/$case
   mkdir -p "$box"
   (cd "$release" && find . -type f ! -name zuno.ini ! -name 'zuno*.txt' -print0 | xargs -0 cp --parents -t "$box")
-  "prep_$prep"
   boxes=0 gate_seen=0 why="" answers="" run_in=""
+  "prep_$prep"
   started=$(date +%s%3N)
   start_zuno
   flow_ok=1
@@ -569,7 +629,9 @@ for row in "${cases[@]}"; do
   verdict=""
   [ "$flow_ok" = 1 ] || [ -z "$why" ] || verdict=$why
   if running; then
-    shot hang; verdict=${verdict:-"still running (hang)"}; kill "$pid" 2>/dev/null || true
+    import -window root "$shots/$case-hang.png" 2>/dev/null || true
+    probe windows > "$shots/$case-hang.windows.txt" || true
+    verdict=${verdict:-"still running (hang; its windows in $case-hang.windows.txt)"}; kill "$pid" 2>/dev/null || true
   fi
   rc=0; wait "$pid" 2>/dev/null || rc=$?
   pid=""
@@ -589,7 +651,9 @@ for row in "${cases[@]}"; do
   fi
 done
 
+wait "${shot_jobs[@]}" 2>/dev/null || true   # the last screenshots
+total=$(( $(date +%s) - run_started ))
 [ "$failures" = 0 ] || die "end-to-end: $failures of $ran case(s) failed; screenshots in $shots"
 # A shell error inside a flow abandons the whole loop: count what really passed.
 [ "$passed" = "$ran" ] && [ "$ran" -gt 0 ] || die "end-to-end: only $passed of $ran case(s) ran to a verdict"
-log "end-to-end: all $ran cases passed; screenshots in $shots"
+log "end-to-end: all $ran cases passed in ${total}s; screenshots in $shots"

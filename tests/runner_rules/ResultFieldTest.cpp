@@ -83,6 +83,8 @@ INSTANTIATE_TEST_SUITE_P(
                       "第2段是空的"},
         MalformedCase{"segment without @___@", "0--to  10@___@低!rt#11--to  20", 1, 2, "第2段缺少\"@___@\""},
         MalformedCase{"segment without --to", "0-10@___@低", 0, 1, "缺少\"--to\""},
+        MalformedCase{"\"@___\" cut short, then a segment without bounds and an empty one",
+                      "1--to@___!rt#@___x--to  y@___@!rt#", 0, 3, "第1段缺少\"@___@\""},
         MalformedCase{"--to only inside the interpretation", "0 10@___@a--to  b", 0, 1, "缺少\"--to\""},
         MalformedCase{"low bound not a number", "a--to  1@___@x", 0, 1, "下限\"a\"不是整数"},
         MalformedCase{"empty low bound", "--to  1@___@x", 0, 1, "下限"},
