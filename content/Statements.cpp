@@ -59,10 +59,18 @@ void OpenTestSubclasses(Recordset& rs, const Connection& db, std::string_view cl
             db, cls);
 }
 
+// The catalogue's items of one type key. The kind indexes hold every column read
+// here: the catalogues are built from their pages alone.
+const char kTestsOfKindStatement[] =
+    "SELECT RecId, ID AS id, BigQuestion AS bigquestion, score, count FROM BigQuestion"
+    " WHERE kind COLLATE NOCASE = ?1 ORDER BY rowid";
+const char kArticlesOfKindStatement[] =
+    "SELECT Id, Name FROM Article WHERE kind COLLATE NOCASE = ?1 ORDER BY rowid";
+const char kHumorTextsOfKindStatement[] =
+    "SELECT Id, Name FROM Humor WHERE kind COLLATE NOCASE = ?1 ORDER BY rowid";
+
 void OpenTestsOfKind(Recordset& rs, const Connection& db, std::string_view kind) {
-    rs.Open("SELECT RecId, ID AS id, BigQuestion AS bigquestion, score, count FROM BigQuestion"
-            " WHERE kind COLLATE NOCASE = ?1 ORDER BY rowid",
-            db, kind);
+    rs.Open(kTestsOfKindStatement, db, kind);
 }
 
 void OpenArticleClasses(Recordset& rs, const Connection& db) {
@@ -77,7 +85,7 @@ void OpenArticleSubclasses(Recordset& rs, const Connection& db, std::string_view
 }
 
 void OpenArticlesOfKind(Recordset& rs, const Connection& db, std::string_view kind) {
-    rs.Open("SELECT Id, Name FROM Article WHERE kind COLLATE NOCASE = ?1 ORDER BY rowid", db, kind);
+    rs.Open(kArticlesOfKindStatement, db, kind);
 }
 
 void OpenHumorClasses(Recordset& rs, const Connection& db) {
@@ -92,7 +100,7 @@ void OpenHumorSubclasses(Recordset& rs, const Connection& db, std::string_view c
 }
 
 void OpenHumorTextsOfKind(Recordset& rs, const Connection& db, std::string_view kind) {
-    rs.Open("SELECT Id, Name FROM Humor WHERE kind COLLATE NOCASE = ?1 ORDER BY rowid", db, kind);
+    rs.Open(kHumorTextsOfKindStatement, db, kind);
 }
 
 // "ID LIKE testId%" implies that the first 8 characters equal those of testId

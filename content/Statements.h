@@ -31,6 +31,10 @@ void OpenArticlesOfKind(Recordset& rs, const Connection& db, std::string_view ki
 void OpenHumorClasses(Recordset& rs, const Connection& db);
 void OpenHumorSubclasses(Recordset& rs, const Connection& db, std::string_view cls);
 void OpenHumorTextsOfKind(Recordset& rs, const Connection& db, std::string_view kind);  // Id, Name
+// The statements of the three item levels above, the type key bound as ?1.
+extern const char kTestsOfKindStatement[];
+extern const char kArticlesOfKindStatement[];
+extern const char kHumorTextsOfKindStatement[];
 
 // A test. The questions are those whose ID begins with `testId`; with the title
 // of their test (left join: BigQuestion is null when the test row is missing).
