@@ -1,6 +1,7 @@
 // LZHUF decoding of a package held whole in memory: the same model and the same
-// output as the step-by-step TLZH, but with a 64-bit bit buffer, the output written
-// straight into the result, and the path found going down the tree reused going up.
+// output as the step-by-step TLZH, but with a 64-bit bit buffer, the tree walked
+// two levels a step, the path found going down reused going up, a linear rebuild
+// of the tree and the output written straight into the result.
 #include "skin/package/Lzh.h"
 
 #include <algorithm>
@@ -42,6 +43,15 @@ public:
         --bits_;
         return b;
     }
+    // The next two bits, not yet consumed.
+    unsigned PeekTwo() {
+        if (bits_ < 2) Refill();
+        return static_cast<unsigned>(buf_ >> 62);
+    }
+    void Skip(int n) {
+        buf_ <<= n;
+        bits_ -= n;
+    }
     // The next n bits (1..24) as a number.
     unsigned Take(int n) {
         if (bits_ < n) Refill();
@@ -59,7 +69,9 @@ private:
 };
 
 // The adaptive model of TLZHTree in fixed arrays, Update taking the path recorded
-// by the walk down for as long as no swap has moved the node off it.
+// by the walk down for as long as no swap has moved the node off it. Beside the
+// tree, grand_ holds for every node and bit the son of that child, so that the
+// walk down loads once per two levels.
 class FastTree {
 public:
     FastTree() {
@@ -77,6 +89,7 @@ public:
         }
         std::fill(std::begin(freq_) + TreeSize, std::end(freq_), uint16_t{0xFFFF});
         parent_[Root] = 0;
+        for (int p = 0; p < TreeSize; ++p) SetGrand(p);
     }
 
     int DecodeChar(BitReader& bits) {
@@ -85,11 +98,20 @@ public:
         bits.Refill();
         int depth = 0;
         int c = son_[Root];
-        while (c < TreeSize) {
-            c += bits.Bit();
-            path_[depth++] = static_cast<int16_t>(c);
-            c = son_[c];
-        }
+        do {
+            // x: the child the first bit picks; y: its child the second bit picks,
+            // taken only if x is no leaf (a leaf consumes one bit).
+            const unsigned two = bits.PeekTwo();
+            const int x = c + static_cast<int>(two >> 1);
+            const int sx = son_[x];
+            const bool inner = sx < TreeSize;
+            path_[depth] = static_cast<int16_t>(x);
+            path_[depth + 1] = static_cast<int16_t>(sx + static_cast<int>(two & 1));
+            const int below = grand_[2 * x + (two & 1)];
+            c = inner ? below : sx;
+            bits.Skip(1 + inner);
+            depth += 1 + inner;
+        } while (c < TreeSize);
         Update(depth, c);
         return c - TreeSize;
     }
@@ -158,42 +180,68 @@ private:
         parent_[j] = static_cast<int16_t>(c);
         parent_[j < TreeSize ? j + 1 : kSpare] = static_cast<int16_t>(c);
         son_[c] = static_cast<int16_t>(j);
+        // The grandchildren moved with the children; the two parents see new sons.
+        uint32_t pairC, pairL;
+        std::memcpy(&pairC, &grand_[2 * c], sizeof pairC);
+        std::memcpy(&pairL, &grand_[2 * l], sizeof pairL);
+        std::memcpy(&grand_[2 * c], &pairL, sizeof pairL);
+        std::memcpy(&grand_[2 * l], &pairC, sizeof pairC);
+        grand_[2 * parent_[c] + (c & 1)] = static_cast<int16_t>(j);
+        grand_[2 * parent_[l] + (l & 1)] = static_cast<int16_t>(i);
         return l;
     }
 
+    // For a leaf the entries are read from son_'s spare tail and never used.
+    void SetGrand(int p) {
+        const int s = son_[p];
+        grand_[2 * p] = son_[s];
+        grand_[2 * p + 1] = son_[s + 1];
+    }
+
+    // TLZHTree::Reconst in linear time. Its insertion puts each new inner node
+    // behind every node of no greater frequency, and the leaves stay sorted, so
+    // the result is the merge of the halved leaves with the inner nodes in the
+    // order they are made, a leaf first where the two are equal.
     void Reconst() {
-        int j = 0;
+        uint16_t leafFreq[SymbolCount];
+        int16_t leafSon[SymbolCount];
+        int n = 0;
         for (int i = 0; i < TreeSize; ++i) {
             if (son_[i] >= TreeSize) {
-                freq_[j] = static_cast<uint16_t>((freq_[i] + 1) / 2);
-                son_[j] = son_[i];
-                ++j;
+                leafFreq[n] = static_cast<uint16_t>((freq_[i] + 1) / 2);
+                leafSon[n] = son_[i];
+                ++n;
             }
         }
-        int i = 0;
-        for (j = SymbolCount; j < TreeSize; ++j) {
-            const uint16_t f = static_cast<uint16_t>(freq_[i] + freq_[i + 1]);
-            int k = j - 1;
-            while (f < freq_[k]) --k;
-            ++k;
-            std::memmove(&freq_[k + 1], &freq_[k], sizeof freq_[0] * static_cast<size_t>(j - k));
-            std::memmove(&son_[k + 1], &son_[k], sizeof son_[0] * static_cast<size_t>(j - k));
-            freq_[k] = f;
-            son_[k] = static_cast<int16_t>(i);
-            i += 2;
+        // Inner node t joins positions 2t and 2t + 1, and is never placed before
+        // position 2t + 2: it exists by the time the merge could take it.
+        uint16_t innerFreq[SymbolCount - 1];
+        int leaf = 0, inner = 0, made = 0;
+        for (int p = 0; p < TreeSize; ++p) {
+            for (; made < SymbolCount - 1 && 2 * made + 1 < p; ++made)
+                innerFreq[made] = static_cast<uint16_t>(freq_[2 * made] + freq_[2 * made + 1]);
+            if (leaf < SymbolCount && (inner == made || leafFreq[leaf] <= innerFreq[inner])) {
+                freq_[p] = leafFreq[leaf];
+                son_[p] = leafSon[leaf++];
+            } else {
+                freq_[p] = innerFreq[inner];
+                son_[p] = static_cast<int16_t>(2 * inner++);
+            }
         }
-        for (i = 0; i < TreeSize; ++i) {
+        for (int i = 0; i < TreeSize; ++i) {
             const int k = son_[i];
             parent_[k] = static_cast<int16_t>(i);
             if (k < TreeSize) parent_[k + 1] = static_cast<int16_t>(i);
         }
+        for (int p = 0; p < TreeSize; ++p) SetGrand(p);
     }
 
     uint16_t freq_[TreeSize + 1 + 16];  // sentinels at 627 and after, for Swap's look-ahead
     static constexpr int kSpare = TreeSize + SymbolCount;
     int16_t parent_[TreeSize + SymbolCount + 1];  // the last one a spare, never read
-    int16_t son_[TreeSize];
-    int16_t path_[TreeSize];  // a path is never longer than the tree has nodes
+    int16_t son_[TreeSize + SymbolCount + 1] = {};  // a leaf's entry indexes the tail
+    int16_t grand_[2 * TreeSize];
+    int16_t path_[TreeSize + 1];  // a path is never longer than the tree has nodes; one spare
 };
 
 // The smallest multiple of each distance below 16 that is at least 8.
@@ -213,13 +261,9 @@ int DecodePosition(BitReader& bits) {
 std::vector<uint8_t> UnpackWhole(int64_t count, std::span<const uint8_t> input) {
     std::vector<uint8_t> out;
     if (count <= 0) return out;
-    // The ring's initial content as it would be read back at distances before the
-    // first output byte: 60 never-written (zero) positions, then 4036 spaces.
     // Behind the output, room for a final match and the piece it overshoots by.
-    constexpr size_t kBefore = WindowSize;
-    out.resize(kBefore + static_cast<size_t>(count) + MaxMatch + 64);
-    std::memset(out.data() + MaxMatch, ' ', FirstRingPosition);
-    uint8_t* const start = out.data() + kBefore;
+    out.resize(static_cast<size_t>(count) + 64);
+    uint8_t* const start = out.data();
     uint8_t* o = start;
     uint8_t* const stop = start + count;
     BitReader bits(input);
@@ -233,11 +277,19 @@ std::vector<uint8_t> UnpackWhole(int64_t count, std::span<const uint8_t> input) 
         const int distance = DecodePosition(bits) + 1;
         const int length = c - 255 + Threshold;
         const uint8_t* from = o - distance;
-        // Always as many pieces as the longest match needs, so that no loop
-        // depends on the length; bytes past `length` are overwritten by what
-        // comes next (the buffer has room behind its end for them).
-        if (distance >= 16) {
-            // Pieces no longer than the distance each read bytes already written.
+        if (distance > o - start) [[unlikely]] {
+            // Reaching back before the first byte: the ring's initial content,
+            // 4036 spaces behind 60 never-written (zero) positions.
+            const ptrdiff_t at = from - start;
+            for (int k = 0; k < length; ++k) {
+                const ptrdiff_t s = at + k;
+                o[k] = s >= 0 ? start[s] : s >= -FirstRingPosition ? uint8_t{' '} : uint8_t{0};
+            }
+        } else if (distance >= 16) {
+            // Always as many pieces as the longest match needs, so that no loop
+            // depends on the length; bytes past `length` are overwritten by what
+            // comes next (the buffer has room behind its end for them). Pieces no
+            // longer than the distance each read bytes already written.
             for (int k = 0; k < 64; k += 16) std::memcpy(o + k, from + k, 16);
         } else {
             // The first eight bytes one by one (they may repeat a shorter run),
@@ -250,9 +302,7 @@ std::vector<uint8_t> UnpackWhole(int64_t count, std::span<const uint8_t> input) 
         }
         o += length;
     }
-    const size_t produced = static_cast<size_t>(o - start);
-    std::memmove(out.data(), start, produced);
-    out.resize(produced);
+    out.resize(static_cast<size_t>(o - start));
     return out;
 }
 

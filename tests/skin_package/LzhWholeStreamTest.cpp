@@ -53,6 +53,18 @@ Bytes BitmapLike(size_t n, uint32_t seed) {
     return b;
 }
 
+// Each byte value about half as frequent as the one before it: a lopsided tree
+// whose rare symbols sit many levels down.
+Bytes Geometric(size_t n, uint32_t seed) {
+    std::mt19937 rng(seed);
+    Bytes b(n);
+    for (auto& x : b) {
+        const uint32_t r = rng() | 1u << 31;
+        x = static_cast<uint8_t>(__builtin_ctz(r) * 7);
+    }
+    return b;
+}
+
 TEST(LzhWholeStream, EncodedDataDecodesLikeTheStepDecoder) {
     struct Case {
         const char* name;
@@ -65,6 +77,7 @@ TEST(LzhWholeStream, EncodedDataDecodesLikeTheStepDecoder) {
         {"random", Random(20000, 1)},
         {"small alphabet, many tree rebuilds", Random(300000, 2, 5)},
         {"bitmap-like", BitmapLike(400000, 3)},
+        {"lopsided tree", Geometric(200000, 5)},
     };
     for (const Case& c : cases) {
         const Bytes stream = TLZHEncoder::Encode(c.data);
