@@ -67,6 +67,7 @@ public:
 
     const std::wstring& Caption() const { return caption_; }
     void SetCaption(const std::wstring& caption);
+    void SetCaption(std::wstring&& caption);
     bool IsLine() const { return caption_ == L"-"; }
     bool Checked() const { return checked_; }
     void SetChecked(bool v);
