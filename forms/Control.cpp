@@ -342,7 +342,68 @@ bool TWinControl::Focused() const { return hwnd_ && GetFocus() == hwnd_; }
 
 void TWinControl::SetFocus() {
     if (TForm* form = ParentForm()) form->SetActiveControl(this);
+    // A window about to be shown by an open update is shown first: focus belongs to a
+    // visible window.
+    if (windowPending_) ApplyWindowState();
     ::SetFocus(Handle());
+}
+
+bool TWinControl::DeferWindowChange() {
+    for (TWinControl* p = parent_; p; p = p->parent_) {
+        if (p->updateCount_ > 0) return windowPending_ = true;
+    }
+    return false;
+}
+
+void TWinControl::CollectPending(std::vector<TWinControl*>& out) {
+    for (TControl* c : controls_) {
+        auto* w = dynamic_cast<TWinControl*>(c);
+        if (!w) continue;
+        if (w->windowPending_) out.push_back(w);
+        if (w->updateCount_ == 0) w->CollectPending(out);  // an inner open update keeps its own
+    }
+}
+
+void TWinControl::ApplyWindowState() {
+    windowPending_ = false;
+    if (!hwnd_) return;
+    if (!visible_) DefocusToForm();
+    SetWindowPos(hwnd_, nullptr, left_, top_, width_, height_,
+                 SWP_NOZORDER | SWP_NOACTIVATE | (visible_ ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+}
+
+void TWinControl::EndUpdate() {
+    if (updateCount_ == 0 || --updateCount_ > 0) return;
+    for (TWinControl* p = parent_; p; p = p->parent_) {
+        if (p->updateCount_ > 0) return;  // the outer update applies ours with its own
+    }
+    std::vector<TWinControl*> pending;
+    CollectPending(pending);
+    // Only what differs from the window as it stands: the rest costs nothing.
+    std::vector<TWinControl*> changed;
+    for (TWinControl* w : pending) {
+        w->windowPending_ = false;
+        HWND h = w->hwnd_;
+        if (!h) continue;
+        const bool shown = (GetWindowLongPtrW(h, GWL_STYLE) & WS_VISIBLE) != 0;
+        RECT r;
+        GetWindowRect(h, &r);
+        MapWindowPoints(nullptr, GetParent(h), reinterpret_cast<POINT*>(&r), 2);
+        const RECT want = w->BoundsRect();
+        if (shown == w->visible_ && EqualRect(&r, &want)) continue;
+        // Focus leaves a window before it is hidden, so the form's keys still arrive.
+        if (!w->visible_) w->DefocusToForm();
+        changed.push_back(w);
+    }
+    if (changed.empty()) return;
+    HDWP batch = BeginDeferWindowPos(static_cast<int>(changed.size()));
+    for (TWinControl* w : changed) {
+        const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (w->visible_ ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
+        if (batch)
+            batch = DeferWindowPos(batch, w->hwnd_, nullptr, w->left_, w->top_, w->width_, w->height_, flags);
+        if (!batch) w->ApplyWindowState();  // no batch to be had: one by one
+    }
+    if (batch) EndDeferWindowPos(batch);
 }
 
 RECT TWinControl::ClientRect() const {
@@ -352,7 +413,7 @@ RECT TWinControl::ClientRect() const {
 }
 
 void TWinControl::BoundsChanged() {
-    if (hwnd_) SetWindowPos(hwnd_, nullptr, left_, top_, width_, height_, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (hwnd_ && !DeferWindowChange()) SetWindowPos(hwnd_, nullptr, left_, top_, width_, height_, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TWinControl::TextChanged() {
@@ -391,7 +452,7 @@ void TWinControl::DefocusToForm() {
 }
 
 void TWinControl::VisibleChanged() {
-    if (!hwnd_) return;
+    if (!hwnd_ || DeferWindowChange()) return;
     if (!visible_) DefocusToForm();
     ShowWindow(hwnd_, visible_ ? SW_SHOWNA : SW_HIDE);
 }

@@ -189,6 +189,14 @@ public:
     void InsertControl(TControl* c);
     void RemoveControl(TControl* c);
 
+    // While an update is open, the windows of this control's descendants are not
+    // moved, shown or hidden one by one: the changes collect in the objects, and the
+    // last EndUpdate gives each window only its net change, all in one batch. A control
+    // hidden and shown again in between, at the same place, costs its window nothing.
+    void BeginUpdate() { ++updateCount_; }
+    void EndUpdate();
+    bool Updating() const { return updateCount_ > 0; }
+
     bool TabStop = false;
     int TabOrder = 0;
     bool CanFocus() const;
@@ -258,6 +266,13 @@ protected:
 
 private:
     friend LRESULT CALLBACK ControlWndProc(HWND, UINT, WPARAM, LPARAM);
+    // True when an ancestor holds an update open: the window change waits.
+    bool DeferWindowChange();
+    // Gives the window the object's visibility and bounds now.
+    void ApplyWindowState();
+    void CollectPending(std::vector<TWinControl*>& out);
+    int updateCount_ = 0;
+    bool windowPending_ = false;
     void TrackGraphicHover(int x, int y);
     bool RouteMouseToGraphic(TMessage& m);
     void KeyMessage(TMessage& m);

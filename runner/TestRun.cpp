@@ -34,14 +34,17 @@ std::vector<runner::sqstructure> ReadQuestions(content::Recordset& rs) {
 }
 
 // Holds back the page's painting while its options are hidden, moved and shown again,
-// so the page is painted once, finished, instead of once per option change.
+// so the page is painted once, finished, instead of once per option change; and the
+// form's windows get only their net moves and shows, in one batch, at the end.
 class PageFreeze {
 public:
-    explicit PageFreeze(TWinControl* page)
-        : hwnd_(page->HandleIfAllocated()), frozen_(hwnd_ && IsWindowVisible(hwnd_)) {
+    PageFreeze(TWinControl* form, TWinControl* page)
+        : form_(form), hwnd_(page->HandleIfAllocated()), frozen_(hwnd_ && IsWindowVisible(hwnd_)) {
         if (frozen_) SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+        form_->BeginUpdate();
     }
     ~PageFreeze() {
+        form_->EndUpdate();
         if (!frozen_) return;
         SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
         RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
@@ -50,6 +53,7 @@ public:
     PageFreeze& operator=(const PageFreeze&) = delete;
 
 private:
+    TWinControl* form_;
     HWND hwnd_;
     bool frozen_;
 };
@@ -70,7 +74,7 @@ void TForm1::LoadRun(std::vector<runner::sqstructure> questions, std::string tit
     }
     ZunoLabel->SetCaption(Widen(runner::QuestionCountCaption(runState.sqcount)));
     ApplyButtons();
-    PageFreeze freeze(GroupBox1);
+    PageFreeze freeze(this, GroupBox1);
     showquestion(1);
 }
 
@@ -209,7 +213,7 @@ void TForm1::ApplyStep(const runner::NavigationStep& step) {
     if (step.error) throw std::runtime_error(*step.error);
     if (!step.acted) return;
     if (step.question) {
-        PageFreeze freeze(GroupBox1);
+        PageFreeze freeze(this, GroupBox1);
         showquestion(step.question);
         if (step.restoreAnswers) {
             const runner::sqstructure& q = runState.sqlist[step.question];

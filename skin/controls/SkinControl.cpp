@@ -213,10 +213,13 @@ void TSkinControl::AfterMessage(forms::TMessage& m) {
         Redraw();
         break;
     case WM_ENABLE:
-    case kMsgEnabledChanged:
+    case kMsgEnabledChanged: {
+        // Both arrive for one change: one repaint is enough.
+        const bool was = Enabled;
         ReadEnabled();
-        Redraw();
+        if (Enabled != was) Redraw();
         break;
+    }
     case WM_SETTEXT:
         Caption = ReadWindowText();
         Redraw();

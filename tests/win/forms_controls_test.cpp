@@ -370,4 +370,65 @@ TEST_F(ControlsTest, PropertiesReadByNameAndNothingForUnknownNames) {
     for (const Missing& m : missing) EXPECT_FALSE(ReadProperty(*m.component, m.name)) << m.name;
 }
 
+// ---- batched window changes ------------------------------------------------------
+
+// A window's rectangle in its parent's client area: left, top, right, bottom.
+std::array<LONG, 4> PlaceIn(HWND hwnd) {
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+TEST_F(ControlsTest, UpdateGivesEachWindowOnlyItsNetChangeAtTheEnd) {
+    auto* panel = Make<TPanel>(10, 10, 300, 200);
+    auto* kept = Make<TButton>(10, 10, 80, 25, panel);    // hidden and shown again
+    auto* moved = Make<TButton>(10, 40, 80, 25, panel);   // hidden, moved, shown
+    auto* gone = Make<TButton>(10, 70, 80, 25, panel);    // hidden, has the focus
+    auto* back = Make<TButton>(10, 100, 80, 25, panel);   // hidden before, shown
+    back->SetVisible(false);
+    Show();
+    gone->SetFocus();
+    std::vector<UINT> keptMoves;
+    TWndMethod inherited = kept->WindowProc;
+    kept->WindowProc = [&](TMessage& m) {
+        if (m.Msg == WM_WINDOWPOSCHANGING || m.Msg == WM_SHOWWINDOW) keptMoves.push_back(m.Msg);
+        inherited(m);
+    };
+
+    form->BeginUpdate();
+    for (TButton* b : {kept, moved, gone}) b->SetVisible(false);
+    moved->SetBounds(120, 40, 90, 30);
+    kept->SetVisible(true);
+    moved->SetVisible(true);
+    back->SetVisible(true);
+    EXPECT_FALSE(IsWindowVisible(back->Handle())) << "nothing reaches the windows while the update is open";
+    EXPECT_EQ(PlaceIn(moved->Handle()), (std::array<LONG, 4>{10, 40, 90, 65}));
+    EXPECT_EQ(GetFocus(), gone->Handle());
+    form->EndUpdate();
+
+    EXPECT_TRUE(keptMoves.empty()) << "a window whose net change is none is left alone";
+    EXPECT_TRUE(IsWindowVisible(kept->Handle()));
+    EXPECT_TRUE(IsWindowVisible(moved->Handle()));
+    EXPECT_EQ(PlaceIn(moved->Handle()), (std::array<LONG, 4>{120, 40, 210, 70}));
+    EXPECT_FALSE(IsWindowVisible(gone->Handle()));
+    EXPECT_EQ(GetFocus(), form->Handle()) << "the focus leaves a window that is hidden";
+    EXPECT_TRUE(IsWindowVisible(back->Handle()));
+    kept->WindowProc = inherited;
+
+    // Focus given inside an update shows its window at once; an inner update is
+    // applied with the outer one.
+    form->BeginUpdate();
+    panel->BeginUpdate();
+    gone->SetVisible(true);
+    gone->SetFocus();
+    EXPECT_TRUE(IsWindowVisible(gone->Handle()));
+    EXPECT_EQ(GetFocus(), gone->Handle());
+    kept->SetLeft(200);
+    panel->EndUpdate();
+    EXPECT_EQ(PlaceIn(kept->Handle())[0], 10) << "the outer update is still open";
+    form->EndUpdate();
+    EXPECT_EQ(PlaceIn(kept->Handle())[0], 200);
+}
+
 }  // namespace
