@@ -103,6 +103,8 @@ void TForm1::CreateDisplayPage() {
         c->Font().Set(L"宋体", 16);
         c->SetBounds(16, 20, 481, 20);
         c->SetVisible(false);
+        // Hidden until a test opens: their windows are made after the first paint.
+        c->HandleOnDemand = true;
         enhanced->SetWordWrap(true);
     };
     for (int i = 0; i < 12; ++i) {
@@ -131,6 +133,11 @@ void TForm1::CreateDisplayPage() {
     ScrollBar->LargeChange = 50;
     ScrollBar->SetVisible(false);
     ScrollBar->OnChange = [this](TComponent*) { ScrollBarChange(); };
+}
+
+void TForm1::CreateOptionWindows() {
+    for (auto* r : RadioButton) r->HandleNeeded();
+    for (auto* c : CheckBox) c->HandleNeeded();
 }
 
 void TForm1::CreateButtons() {
@@ -201,6 +208,8 @@ void TForm1::CreateMenu() {
 void TForm1::Formshow() {
     Label1->SetCaption(kGreeting);
     if (N3->Checked()) OpenResultLog(runner::LogStart::WithProgram);
+    // Arrives once the message loop runs, after the first paint.
+    PostMessageW(Handle(), WM_CREATEOPTIONWINDOWS, 0, 0);
 }
 
 void TForm1::FormClose(TCloseAction& action) {

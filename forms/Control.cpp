@@ -287,12 +287,19 @@ void TWinControl::CreateWindowHandle(const TCreateParams& p) {
 void TWinControl::CreateWnd() {
     TCreateParams params;
     CreateParams(params);
+    // A window made on demand shows only after the top window has seen it (a skin
+    // frame wraps it then), so it is never seen unskinned.
+    const bool showAfter = HandleOnDemand && (params.Style & WS_VISIBLE);
+    if (showAfter) params.Style &= ~WS_VISIBLE;
     CreateWindowHandle(params);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
     for (TControl* c : controls_) {
-        if (auto* w = dynamic_cast<TWinControl*>(c)) w->HandleNeeded();
+        if (auto* w = dynamic_cast<TWinControl*>(c); w && w->WindowWithParent()) w->HandleNeeded();
     }
     AfterCreateHandle();
+    if (!HandleOnDemand || !parent_) return;
+    parent_->AnnounceToTop(this);
+    if (showAfter && hwnd_ && visible_) ShowWindow(hwnd_, SW_SHOWNA);
 }
 
 void TWinControl::DestroyHandle() {
@@ -313,8 +320,14 @@ void TWinControl::RecreateWnd() {
 
 void TWinControl::InsertControl(TControl* c) {
     controls_.push_back(c);
-    if (auto* w = dynamic_cast<TWinControl*>(c); w && hwnd_) w->HandleNeeded();
+    auto* w = dynamic_cast<TWinControl*>(c);
+    if (w && !w->WindowWithParent()) return;  // announced when its window is made
+    if (w && hwnd_) w->HandleNeeded();
     if (dynamic_cast<TGraphicControl*>(c)) c->Invalidate();
+    AnnounceToTop(c);
+}
+
+void TWinControl::AnnounceToTop(TControl* c) {
     if (!hwnd_) return;
     TWinControl* top = this;
     while (top->parent_) top = top->parent_;
@@ -452,6 +465,7 @@ void TWinControl::DefocusToForm() {
 }
 
 void TWinControl::VisibleChanged() {
+    if (!hwnd_ && visible_ && HandleOnDemand && parent_ && parent_->HandleAllocated()) HandleNeeded();
     if (!hwnd_ || DeferWindowChange()) return;
     if (!visible_) DefocusToForm();
     ShowWindow(hwnd_, visible_ ? SW_SHOWNA : SW_HIDE);

@@ -177,6 +177,10 @@ public:
     HWND HandleIfAllocated() const { return hwnd_; }
     bool HandleAllocated() const { return hwnd_ != nullptr; }
     void HandleNeeded() { Handle(); }
+    // A hidden control whose window can wait: its parent's window is made without it,
+    // and it gets its own when it is first shown or its handle is first asked for.
+    // The window is announced to the top window (CM_CONTROLLISTCHANGE) before it shows.
+    bool HandleOnDemand = false;
     void RecreateWnd();
     void DestroyHandle();
 
@@ -256,6 +260,11 @@ protected:
     void CtlColor(TMessage& m);
     // Sends a notification meant for a child window to that child as CN_BASE + msg.
     bool ReflectToChild(TMessage& m);
+
+    // Whether the parent's window, or its arrival, makes this control's window now.
+    bool WindowWithParent() const { return !HandleOnDemand || visible_; }
+    // Tells the top window that control `c` joined a window that already exists.
+    void AnnounceToTop(TControl* c);
 
     HWND hwnd_ = nullptr;
     std::vector<TControl*> controls_;

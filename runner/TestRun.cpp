@@ -257,6 +257,10 @@ void TForm1::PreviousButtonClick() {
 }
 
 void TForm1::WndProc(forms::TMessage& m) {
+    if (m.Msg == WM_CREATEOPTIONWINDOWS) {
+        CreateOptionWindows();
+        return;
+    }
     if (m.Msg == WM_MOUSEWHEEL && ScrollBar->Visible()) {
         const int notches = GET_WHEEL_DELTA_WPARAM(m.WParam) / WHEEL_DELTA;
         ScrollBar->SetPosition(ScrollBar->Position() - notches * 3 * ScrollBar->SmallChange);

@@ -43,6 +43,8 @@ bool EnsureWindow(forms::TControl* c) {
     if (!w || w->HandleAllocated()) return true;
     // A child control not yet placed on a window gets its wrapper when it is.
     if (!w->Parent() && !w->Is<forms::TForm>()) return false;
+    // A window made on demand is wrapped when it is made.
+    if (w->HandleOnDemand) return false;
     try {
         w->HandleNeeded();
     } catch (...) {

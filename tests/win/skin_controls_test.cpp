@@ -8,11 +8,14 @@
 #include <cstdlib>
 #include <memory>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "forms/Application.h"
 #include "forms/Buttons.h"
 #include "forms/ExtCtrls.h"
 #include "forms/Form.h"
+#include "forms/Messages.h"
 #include "forms/Panels.h"
 #include "forms/StdCtrls.h"
 #include "skin/controls/SkinControl.h"
@@ -190,6 +193,58 @@ TEST_F(SkinControlsTest, ControlsPlacedAfterAttachAreWrappedOnce) {
     }
     EXPECT_EQ(Pixel(waiting, 3, 3), kFixButtonFrames[0]) << "painted by the skin";
     EXPECT_EQ(Pixel(inBox, 3, 3), kFixButtonFrames[0]) << "painted by the skin";
+}
+
+// A hidden control whose window waits until needed gets none with its parent's; when
+// it is shown or its handle is asked for, it is wrapped once, before it is visible.
+TEST_F(SkinControlsTest, WindowsMadeOnDemandAreWrappedBeforeTheyShow) {
+    TForm* f = NewForm(L"OnDemand", 400, 200);
+    auto* box = Add<TGroupBox>(f, nullptr, 10, 10, 300, 150, L"box");
+    auto onDemand = [&](auto* c) {
+        c->HandleOnDemand = true;
+        c->SetVisible(false);
+        return c;
+    };
+    auto* shown = onDemand(Add<TButton>(f, box, 10, 20, 80, 30, L"shown"));
+    auto* asked = onDemand(Add<TCheckBox>(f, box, 10, 60, 120, 24, L"asked"));
+    auto* visible = Add<TButton>(f, box, 100, 20, 80, 30, L"visible");
+    visible->HandleOnDemand = true;  // visible from the start: made with its parent
+    Show(f);
+    EXPECT_TRUE(visible->HandleAllocated());
+    EXPECT_FALSE(shown->HandleAllocated()) << "no window while hidden";
+    EXPECT_FALSE(asked->HandleAllocated()) << "no window while hidden";
+
+    std::vector<std::pair<TControl*, bool>> announced;  // control, visible when announced
+    const TWndMethod saved = f->WindowProc;
+    f->WindowProc = [&](TMessage& m) {
+        if (m.Msg == CM_CONTROLLISTCHANGE) {
+            auto* c = reinterpret_cast<TWinControl*>(m.WParam);
+            announced.emplace_back(c, IsWindowVisible(c->HandleIfAllocated()) != FALSE);
+        }
+        saved(m);
+    };
+    shown->SetVisible(true);
+    const HWND askedWindow = asked->Handle();
+    Pump(200);
+    f->WindowProc = saved;
+
+    ASSERT_EQ(announced.size(), 2u);
+    EXPECT_EQ(announced[0], std::make_pair(static_cast<TControl*>(shown), false)) << "announced before it shows";
+    EXPECT_EQ(announced[1], std::make_pair(static_cast<TControl*>(asked), false));
+    EXPECT_TRUE(IsWindowVisible(shown->Handle()));
+    EXPECT_FALSE(IsWindowVisible(askedWindow)) << "asking for the handle does not show it";
+    EXPECT_EQ(GetParent(askedWindow), box->Handle());
+    struct Case {
+        TWinControl* control;
+        const char* wrapper;
+    } cases[] = {{shown, "TSkinButton"}, {asked, "TSkinCheckBox"}, {visible, "TSkinButton"}};
+    for (const Case& c : cases) {
+        int wrappers = 0;
+        for (TSkinControl* s : FrameOf(f)->Wrappers) wrappers += s->Window == c.control->Handle();
+        EXPECT_EQ(wrappers, 1) << c.wrapper;
+        EXPECT_EQ(WrapperClass(f, c.control), c.wrapper);
+    }
+    EXPECT_EQ(Pixel(shown, 3, 3), kFixButtonFrames[0]) << "painted by the skin";
 }
 
 // ---- Push buttons ------------------------------------------------------------------
