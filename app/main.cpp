@@ -2,7 +2,6 @@
 // (its creation step fills everything from the settings and the content database),
 // message box, version gate, search dialog, about box — then the message loop.
 #include <windows.h>
-#include <commctrl.h>
 
 #include "app/MainModule.h"
 #include "app/MainWindow.h"
@@ -72,9 +71,7 @@ int RunProgram() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // The common controls are loaded by the first window that is one of them.
     app::TraceStep("process started");
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&icc);
-    app::TraceStep("common controls");
     return RunProgram();
 }

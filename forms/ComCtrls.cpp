@@ -1,6 +1,7 @@
 // Tab and page controls, the tab set, up-down, status bar, progress bar and track
 // bar over their common-control classes.
 #include "forms/ComCtrls.h"
+#include "winutil/LateSystemCalls.h"
 
 #include <windowsx.h>
 
@@ -11,6 +12,7 @@ namespace zuno::forms {
 namespace {
 
 void CommonClass(TCreateParams& p, const wchar_t* name) {
+    winutil::LoadCommonControls();
     p.ClassName = name;
     p.SystemClass = true;
 }

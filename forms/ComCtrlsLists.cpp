@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "forms/ComCtrls.h"
+#include "winutil/LateSystemCalls.h"
 
 namespace zuno::forms {
 
@@ -20,6 +21,7 @@ TToolBar::TToolBar(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 200
 
 void TToolBar::CreateParams(TCreateParams& p) {
     TWinControl::CreateParams(p);
+    winutil::LoadCommonControls();
     p.ClassName = TOOLBARCLASSNAMEW;
     p.SystemClass = true;
     p.Style |= CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER | TBSTYLE_LIST |
@@ -119,6 +121,7 @@ TCustomListView::TCustomListView(TComponent* owner) : TWinControl(owner) {
 
 void TCustomListView::CreateParams(TCreateParams& p) {
     TWinControl::CreateParams(p);
+    winutil::LoadCommonControls();
     p.ClassName = WC_LISTVIEWW;
     p.SystemClass = true;
     p.Style |= LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL;

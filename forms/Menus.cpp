@@ -9,6 +9,7 @@
 #include <unordered_set>
 
 #include "forms/Form.h"
+#include "winutil/LateSystemCalls.h"
 
 namespace zuno::forms {
 namespace {
@@ -106,20 +107,48 @@ std::wstring ShortCutToText(TShortCut sc) {
 // ---- TImageList -----------------------------------------------------------
 
 TImageList::TImageList(TComponent* owner, int width, int height)
-    : TComponent(owner), width_(width), height_(height),
-      list_(ImageList_Create(width, height, ILC_COLOR32 | ILC_MASK, 4, 4)) {}
+    : TComponent(owner), width_(width), height_(height) {}
 
 TImageList::~TImageList() {
-    if (list_) ImageList_Destroy(list_);
+    if (!list_) return;
+    static auto* destroy = winutil::CommonControlsFunction<decltype(ImageList_Destroy)>("ImageList_Destroy");
+    if (destroy) destroy(list_);
 }
 
-int TImageList::Count() const { return list_ ? ImageList_GetImageCount(list_) : 0; }
+HIMAGELIST TImageList::Handle() const {
+    if (made_) return list_;
+    made_ = true;
+    static auto* create = winutil::CommonControlsFunction<decltype(ImageList_Create)>("ImageList_Create");
+    static auto* addMasked = winutil::CommonControlsFunction<decltype(ImageList_AddMasked)>("ImageList_AddMasked");
+    if (!create || !addMasked) return nullptr;
+    list_ = create(width_, height_, ILC_COLOR32 | ILC_MASK, 4, 4);
+    if (!list_ || !resource_) return list_;
+    if (auto* strip = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), resource_, IMAGE_BITMAP, 0, 0, 0))) {
+        addMasked(list_, strip, resourceMask_);
+        DeleteObject(strip);
+    }
+    return list_;
+}
 
-int TImageList::Add(HBITMAP bitmap) { return ImageList_AddMasked(list_, bitmap, RGB(255, 0, 255)); }
+void TImageList::AddResourceWhenUsed(const wchar_t* resource, COLORREF mask) {
+    resource_ = resource;
+    resourceMask_ = mask;
+}
+
+int TImageList::Count() const {
+    static auto* count = winutil::CommonControlsFunction<decltype(ImageList_GetImageCount)>("ImageList_GetImageCount");
+    return Handle() && count ? count(list_) : 0;
+}
+
+int TImageList::Add(HBITMAP bitmap) {
+    static auto* addMasked = winutil::CommonControlsFunction<decltype(ImageList_AddMasked)>("ImageList_AddMasked");
+    return Handle() && addMasked ? addMasked(list_, bitmap, RGB(255, 0, 255)) : -1;
+}
 
 void TImageList::Draw(HDC dc, int x, int y, int index, bool enabled) const {
-    if (!list_ || index < 0 || index >= Count()) return;
-    ImageList_Draw(list_, index, dc, x, y, enabled ? ILD_TRANSPARENT : (ILD_TRANSPARENT | ILD_BLEND50));
+    static auto* draw = winutil::CommonControlsFunction<decltype(ImageList_Draw)>("ImageList_Draw");
+    if (!draw || index < 0 || index >= Count()) return;
+    draw(list_, index, dc, x, y, enabled ? ILD_TRANSPARENT : (ILD_TRANSPARENT | ILD_BLEND50));
 }
 
 // ---- TMenuItem ------------------------------------------------------------

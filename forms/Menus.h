@@ -39,12 +39,19 @@ public:
     int Count() const;
     // Adds a 32-bit top-down picture of Width x Height; magenta is transparent.
     int Add(HBITMAP bitmap);
+    // Pictures from a bitmap resource of the program, `mask` transparent, added when
+    // the list is first used (the system's image lists are not loaded before then).
+    void AddResourceWhenUsed(const wchar_t* resource, COLORREF mask);
     void Draw(HDC dc, int x, int y, int index, bool enabled) const;
-    HIMAGELIST Handle() const { return list_; }
+    // The system image list, made on first use; null when it cannot be.
+    HIMAGELIST Handle() const;
 
 private:
     int width_, height_;
-    HIMAGELIST list_;
+    mutable HIMAGELIST list_ = nullptr;
+    mutable bool made_ = false;
+    const wchar_t* resource_ = nullptr;
+    COLORREF resourceMask_ = 0;
 };
 
 enum TOwnerDrawStateFlag : unsigned {

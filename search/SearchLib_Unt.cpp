@@ -3,7 +3,6 @@
 // method the inputs ask for.
 #include "search/SearchLib_Unt.h"
 
-#include <imm.h>
 
 #include <string_view>
 #include <vector>
@@ -13,6 +12,7 @@
 #include "content/Recordset.h"
 #include "content/Statements.h"
 #include "forms/Application.h"
+#include "winutil/LateSystemCalls.h"
 #include "winutil/WideText.h"
 
 namespace zuno::search {
@@ -119,7 +119,7 @@ bool ActivateInputMethod(const std::wstring& description) {
     layouts.resize(static_cast<size_t>(GetKeyboardLayoutList(count, layouts.data())));
     for (HKL layout : layouts) {
         wchar_t name[256] = {};
-        const UINT length = ImmGetDescriptionW(layout, name, 255);
+        const UINT length = winutil::ImmGetDescriptionLate(layout, name, 255);
         if (length == 0 || std::wstring_view(name, length) != description) continue;
         return ActivateKeyboardLayout(layout, 0) != nullptr;
     }

@@ -3,6 +3,7 @@
 // that a planted DLL of the same name is never picked up) and stays loaded.
 #include "winutil/LateSystemCalls.h"
 
+#include <imm.h>
 #include <mmsystem.h>
 #include <shellapi.h>
 
@@ -47,6 +48,27 @@ BOOL PlaySoundLate(const wchar_t* sound, UINT flags) {
     static decltype(&sndPlaySoundW) playSound = nullptr;
     auto f = Late(playSound, L"winmm.dll", "sndPlaySoundW");
     return f ? f(sound, flags) : FALSE;
+}
+
+bool LoadCommonControls() {
+    static bool loaded = false;
+    if (loaded) return true;
+    static decltype(&InitCommonControlsEx) init = nullptr;
+    auto f = Late(init, L"comctl32.dll", "InitCommonControlsEx");
+    if (!f) return false;
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    loaded = f(&icc) != FALSE;
+    return loaded;
+}
+
+FARPROC CommonControlsProc(const char* function) {
+    return LoadCommonControls() ? Bind(L"comctl32.dll", function) : nullptr;
+}
+
+UINT ImmGetDescriptionLate(HKL layout, wchar_t* description, UINT length) {
+    static decltype(&ImmGetDescriptionW) get = nullptr;
+    auto f = Late(get, L"imm32.dll", "ImmGetDescriptionW");
+    return f ? f(layout, description, length) : 0;
 }
 
 }  // namespace zuno::winutil

@@ -6,6 +6,7 @@
 #include "skin/draw/Primitives.h"
 #include "skin/frames/GdiSurface.h"
 #include "skin/frames/WinSkinData.h"
+#include "winutil/LateSystemCalls.h"
 
 namespace zuno::skin::controls {
 
@@ -13,8 +14,11 @@ using namespace commonctrls;
 
 void DrawIconAndText(HDC dc, const RECT& a, TextAlign align, const std::wstring& text, int image,
                      HIMAGELIST images, bool enabled) {
+    // A header with images exists only once comctl32 is loaded.
+    static auto* iconSize = winutil::CommonControlsFunction<decltype(ImageList_GetIconSize)>("ImageList_GetIconSize");
+    static auto* draw = winutil::CommonControlsFunction<decltype(ImageList_Draw)>("ImageList_Draw");
     int cx = 0, cy = 0;
-    if (images) ImageList_GetIconSize(images, &cx, &cy);
+    if (images && iconSize) iconSize(images, &cx, &cy);
     const bool icon = images && image != -1;
     RECT measured = a;
     int tw = 0, th = 0;
@@ -25,7 +29,7 @@ void DrawIconAndText(HDC dc, const RECT& a, TextAlign align, const std::wstring&
         th = measured.bottom - measured.top;
     }
     const IconTextPlace p = PlaceIconAndText({a.left, a.top, a.right, a.bottom}, align, icon, cx, tw, th);
-    if (icon) ImageList_Draw(images, image, dc, p.iconX, p.iconY, ILD_TRANSPARENT);
+    if (icon && draw) draw(images, image, dc, p.iconX, p.iconY, ILD_TRANSPARENT);
     if (text.empty()) return;
     RECT t{p.textX, p.textY, p.textRight, p.textY + th};
     SetBkMode(dc, TRANSPARENT);

@@ -14,11 +14,8 @@ TSkinData::TSkinData(forms::TComponent* owner)
     : forms::TComponent(owner), MenuGlyphs(new forms::TImageList(this, 16, 16)) {
     Name = L"SkinData";
     SetManagerLink(&RealManagerLink());
-    if (HBITMAP strip = static_cast<HBITMAP>(
-            LoadImageW(GetModuleHandleW(nullptr), L"SYSMENUGLYPHS", IMAGE_BITMAP, 0, 0, 0))) {
-        ImageList_AddMasked(MenuGlyphs->Handle(), strip, RGB(255, 255, 255));
-        DeleteObject(strip);
-    }
+    // Read when the system menu first draws them.
+    MenuGlyphs->AddResourceWhenUsed(L"SYSMENUGLYPHS", RGB(255, 255, 255));
 }
 
 TSkinData::~TSkinData() {

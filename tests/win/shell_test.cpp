@@ -3,6 +3,7 @@
 // and the main window's layout read back from its windows.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <psapi.h>
 
 #include "content/Connection.h"
 #include "content/ConnectionString.h"
@@ -212,6 +213,43 @@ TEST(Ending, CloseBoxAndExitButtonEndTheProgram) {
         PostMessageW(exit, BM_CLICK, 0, 0);
         EXPECT_EQ(zuno.WaitForExit(), 0);
     }
+}
+
+// What the first window does not need waits: the question page's hidden options get
+// their windows once the main window is up, and comctl32 (under Wine its loading costs
+// about what a bare window takes to appear) is not loaded for the main window at all.
+TEST(Startup, OptionWindowsFollowTheWindowAndCommonControlsStayUnloaded) {
+    Sandbox box;
+    RunningProgram zuno(box);
+    HWND main = zuno.WaitForWindow(L"TForm1");
+    ASSERT_TRUE(main);
+    auto hiddenButtons = [main] {
+        std::pair<int, HWND> count{0, main};
+        EnumChildWindows(
+            main,
+            [](HWND h, LPARAM lp) {
+                auto* c = reinterpret_cast<std::pair<int, HWND>*>(lp);
+                if (!IsWindowVisible(h) && _wcsicmp(ClassNameOf(h).c_str(), L"Button") == 0) ++c->first;
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&count));
+        return count.first;
+    };
+    for (int i = 0; i < 100 && hiddenButtons() < 24; ++i) Sleep(20);
+    EXPECT_EQ(hiddenButtons(), 24) << "12 radio buttons and 12 check boxes, hidden";
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, zuno.ProcessId());
+    ASSERT_TRUE(process);
+    HMODULE modules[512];
+    DWORD bytes = 0;
+    ASSERT_TRUE(EnumProcessModules(process, modules, sizeof modules, &bytes));
+    for (DWORD i = 0; i < bytes / sizeof(HMODULE); ++i) {
+        wchar_t name[MAX_PATH] = {};
+        GetModuleBaseNameW(process, modules[i], name, MAX_PATH);
+        EXPECT_NE(_wcsicmp(name, L"comctl32.dll"), 0) << "comctl32 loaded by the main window";
+    }
+    CloseHandle(process);
+    PressEscape(main);
+    EXPECT_EQ(zuno.WaitForExit(), 0);
 }
 
 TEST(MainWindow, LayoutAsDesigned) {
