@@ -239,7 +239,9 @@ TEST_F(SkinMenuTest, BarItemsPlacedFramedAndGreyed) {
         EXPECT_NE(s.At(left + width, y + 5), kFixButtonHilight) << c.start;
         const RECT second{left + width, y, left + width + MenuTextWidth(L"禁用") + 10, y + GetSystemMetrics(SM_CYMENU) - 1};
         EXPECT_GT(s.Count(second, kFixMenuShadow), 0) << "disabled caption";
-        if (c.menuBarLeft < 0) EXPECT_EQ(s.Count(second, RGB(0, 0, 0)), 0);
+        if (c.menuBarLeft < 0) {
+            EXPECT_EQ(s.Count(second, RGB(0, 0, 0)), 0);
+        }
         form->Close();
         Pump(100);
     }
