@@ -50,7 +50,7 @@ row() {  # measure ours anchor target direction(ours/anchor or anchor/ours)
 # --- LZH decoding, natively: ours against the plain classic decoder (CPU time) ---
 log "skin package decoding ($runs runs each)"
 out=$work/lzh.txt
-build/host/bin/bench_skin_package --benchmark_filter='BM_Decode' --benchmark_repetitions=$runs \
+build/host/bin/bench_skin_package --benchmark_filter='BM_Decode' --benchmark_repetitions=$runs --benchmark_enable_random_interleaving=true \
   --benchmark_report_aggregates_only=true --benchmark_color=false 2>/dev/null >"$out"
 # Console lines: name, real time, unit, CPU time, unit, ...
 lzh() { awk -v n="$1_median" '$1 == n { printf "%.2f", $4 }' "$out"; }
