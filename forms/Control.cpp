@@ -495,24 +495,68 @@ void TWinControl::PaintControls(HDC dc) {
     }
 }
 
+namespace {
+
+// One off-screen buffer for every double-buffered window: painting happens on the one
+// UI thread, and Next repaints a dozen options in a row, so the buffer is made once and
+// only grown. Its DC's default state is saved once and restored after every paint.
+struct PaintBuffer {
+    HDC memory = nullptr;
+    HBITMAP bitmap = nullptr;
+    int width = 0, height = 0, cleanState = 0;
+    bool inUse = false;  // a paint that paints another window meanwhile gets its own
+
+    ~PaintBuffer() { Release(); }
+
+    bool Fit(HDC window, int w, int h) {
+        if (memory && w <= width && h <= height) return true;
+        Release();
+        memory = CreateCompatibleDC(window);
+        bitmap = memory ? CreateCompatibleBitmap(window, std::max(w, width), std::max(h, height)) : nullptr;
+        if (!memory || !bitmap) {
+            Release();
+            return false;
+        }
+        width = std::max(w, width);
+        height = std::max(h, height);
+        SelectObject(memory, bitmap);
+        cleanState = SaveDC(memory);
+        return cleanState != 0;
+    }
+
+    void Release() {
+        if (memory) DeleteDC(memory);
+        if (bitmap) DeleteObject(bitmap);
+        memory = nullptr;
+        bitmap = nullptr;
+        width = height = cleanState = 0;
+    }
+};
+
+PaintBuffer& SharedPaintBuffer() {
+    static PaintBuffer buffer;
+    return buffer;
+}
+
+}  // namespace
+
 void TWinControl::BufferedPaint(TMessage& m) {
     PAINTSTRUCT ps{};
     HDC dc = BeginPaint(hwnd_, &ps);
     RECT r;
     GetClientRect(hwnd_, &r);
-    HDC memory = CreateCompatibleDC(dc);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, std::max(1L, r.right), std::max(1L, r.bottom));
-    if (!memory || !bitmap) {
+    PaintBuffer own;
+    PaintBuffer& buffer = SharedPaintBuffer().inUse ? own : SharedPaintBuffer();
+    if (!buffer.Fit(dc, std::max(1L, r.right), std::max(1L, r.bottom))) {
         // No memory for the buffer: paint straight onto the window.
-        if (bitmap) DeleteObject(bitmap);
-        if (memory) DeleteDC(memory);
         Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(dc));
         Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
         EndPaint(hwnd_, &ps);
         m.Result = 0;
         return;
     }
-    HGDIOBJ old = SelectObject(memory, bitmap);
+    HDC memory = buffer.memory;
+    buffer.inUse = true;
     // The same font, colours and origin the window's own DC would start with.
     SelectObject(memory, GetCurrentObject(dc, OBJ_FONT));
     Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), reinterpret_cast<LPARAM>(memory));
@@ -527,9 +571,11 @@ void TWinControl::BufferedPaint(TMessage& m) {
         ExcludeClipRect(dc, c.left, c.top, c.right, c.bottom);
     }
     BitBlt(dc, 0, 0, r.right, r.bottom, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    // Back to the state it was made with (the window's font, colours, clipping and
+    // origin set by this paint are not the next window's).
+    RestoreDC(memory, buffer.cleanState);
+    buffer.cleanState = SaveDC(memory);
+    buffer.inUse = false;
     EndPaint(hwnd_, &ps);
     m.Result = 0;
 }

@@ -362,9 +362,20 @@ void TSkinControl::DrawCaptionCentred(HDC dc, const RECT& rect, UINT alignment, 
 void DrawOverDc(HDC dc, const RECT& rect, const std::function<void(SkinBitmap&, Rect)>& draw) {
     const int w = rect.right - rect.left, h = rect.bottom - rect.top;
     if (w <= 0 || h <= 0) return;
-    frames::DibSurface surface;
+    // Glyph cells are all one size: one surface serves them all, made again only when
+    // the size changes (painting happens on the one UI thread; a nested call gets its own).
+    static frames::DibSurface shared;
+    static bool sharedInUse = false;
+    frames::DibSurface own;
+    frames::DibSurface& surface = sharedInUse ? own : shared;
     surface.Resize(w, h);
     if (surface.Empty()) return;
+    struct InUse {
+        bool& flag;
+        const bool was;
+        explicit InUse(bool& f) : flag(f), was(f) { flag = true; }
+        ~InUse() { flag = was; }
+    } inUse(sharedInUse);
     BitBlt(surface.Dc(), 0, 0, w, h, dc, rect.left, rect.top, SRCCOPY);
     GdiFlush();
     draw(surface.Pixels(), {0, 0, w, h});
