@@ -132,12 +132,14 @@ void TForm1::CreateDisplayPage() {
     ScrollBar->SmallChange = 10;
     ScrollBar->LargeChange = 50;
     ScrollBar->SetVisible(false);
+    ScrollBar->HandleOnDemand = true;  // shown by long pages only: made after the first paint
     ScrollBar->OnChange = [this](TComponent*) { ScrollBarChange(); };
 }
 
 void TForm1::CreateOptionWindows() {
     for (auto* r : RadioButton) r->HandleNeeded();
     for (auto* c : CheckBox) c->HandleNeeded();
+    ScrollBar->HandleNeeded();
 }
 
 void TForm1::CreateButtons() {

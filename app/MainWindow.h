@@ -78,8 +78,9 @@ public:
                             content::Recordset& texts);
     void ShowLoadingProgress(const std::string& title);
 
-    // The question page's options get their windows when this message, posted as the
-    // window is shown, arrives after the first paint (or as soon as one is needed).
+    // The question page's options and the page's scroll bar get their windows when this
+    // message, posted as the window is shown, arrives after the first paint (or as soon
+    // as one is needed).
     static constexpr UINT WM_CREATEOPTIONWINDOWS = WM_APP + 0x31;
     void CreateOptionWindows();
 

@@ -164,6 +164,8 @@ struct TCreateParams {
     // and ours put in front. Our own classes are registered with ours directly.
     bool SystemClass = false;
     UINT ClassStyle = CS_DBLCLKS;
+    // A top-level window's menu, attached as the window is made.
+    HMENU Menu = nullptr;
 };
 
 class TWinControl : public TControl {

@@ -61,6 +61,7 @@ void TForm::CreateParams(TCreateParams& p) {
     if (FormStyle == TFormStyle::fsStayOnTop) p.ExStyle |= WS_EX_TOPMOST;
     if (ToolWindow) p.ExStyle |= WS_EX_TOOLWINDOW;
     p.WndParent = nullptr;
+    p.Menu = menu_ ? menu_->Handle() : nullptr;
     TForm* main = Application() ? Application()->MainForm() : nullptr;
     // Secondary forms belong to the main window: they stay above it and share its
     // taskbar button.
@@ -68,8 +69,11 @@ void TForm::CreateParams(TCreateParams& p) {
 }
 
 void TForm::CreateWnd() {
+    // The window is made where it will stand, with its menu: placing it and attaching
+    // the menu afterwards would each cost the window system another frame calculation.
+    Place();
     TWinControl::CreateWnd();
-    if (menu_) ::SetMenu(hwnd_, menu_->Handle());
+    if (menu_ && GetMenu(hwnd_) != menu_->Handle()) ::SetMenu(hwnd_, menu_->Handle());
     if (clientWidth_ > 0) SetClientSize(clientWidth_, clientHeight_);
     Place();
 }
