@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "app/MainModule.h"
+#include "app/StartupTrace.h"
 #include "winutil/LateSystemCalls.h"
 #include "winutil/WideText.h"
 #include "forms/Application.h"
@@ -43,16 +44,20 @@ TForm1::TForm1(TComponent* owner) : TForm(owner, L"Form1") {
     ZunoLabel->SetCaption(L"欢迎使用心理测试Mobix");
 
     CreateDisplayPage();
+    TraceStep("  title label and display page");
     CreateButtons();
     FontDialog1 = new TFontDialog(this);
     FontDialog1->Name = L"FontDialog1";
     FontDialog1->Options = CF_ANSIONLY | CF_TTONLY | CF_NOVECTORFONTS | CF_EFFECTS | CF_APPLY;
     FontDialog1->OnApply = [this](TComponent*, HWND) { FontDialog1Apply(); };
     CreateSkinData();
+    TraceStep("  stored skin decoded");
     CreateMenu();
+    TraceStep("  menu");
     SetClientSize(636, 408);
     // The stored properties are all read: the skin data hands over to the manager.
     Guarded([this] { SkinData->Loaded(); });
+    TraceStep("  skin handed to the manager");
 
     OnCreate = [this](TComponent*) { FormCreate(); };
     OnShow = [this](TComponent*) { Formshow(); };

@@ -28,6 +28,7 @@ int RunProgram() {
 
     app::flash = new app::Tflash(&application);
     app::flash->ShowForm();
+    app::TraceStep("splash window made and shown");
     app::flash->Repaint();
     app::TraceStep("splash shown");
 
