@@ -176,8 +176,7 @@ HWND TimerWindow() {
 TTimer::TTimer(TComponent* owner, bool enabled) : TComponent(owner), enabled_(enabled) {}
 
 TTimer::~TTimer() {
-    KillTimer(TimerWindow(), reinterpret_cast<UINT_PTR>(this));
-    Timers().erase(reinterpret_cast<UINT_PTR>(this));
+    if (Timers().erase(reinterpret_cast<UINT_PTR>(this))) KillTimer(TimerWindow(), reinterpret_cast<UINT_PTR>(this));
 }
 
 void TTimer::SetInterval(UINT ms) {
@@ -192,8 +191,9 @@ void TTimer::SetEnabled(bool v) {
 
 void TTimer::Update() {
     const auto id = reinterpret_cast<UINT_PTR>(this);
-    KillTimer(TimerWindow(), id);
-    Timers().erase(id);
+    // Only a running timer is in the table: a timer that never ran costs no call to
+    // the system, and the timer window is made when the first timer starts.
+    if (Timers().erase(id)) KillTimer(TimerWindow(), id);
     if (enabled_ && interval_ > 0 && OnTimer) {
         Timers()[id] = this;
         SetTimer(TimerWindow(), id, interval_, nullptr);

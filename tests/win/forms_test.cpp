@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <set>
 
@@ -15,6 +16,7 @@
 #include "content/Recordset.h"
 #include "forms/Application.h"
 #include "tests/win/ProgramUnderTest.h"
+#include "tests/win/PumpMessages.h"
 #include "tools/AboutForm.h"
 #include "tools/MessageForm.h"
 #include "winutil/WideText.h"
@@ -431,6 +433,39 @@ TEST_F(FormsTest, StoredResourcesLoadIntoTheForms) {
     EXPECT_EQ(splash->ClientWidth(), 319);
     EXPECT_EQ(splash->ClientHeight(), 111);
     delete splash;
+}
+
+TEST_F(FormsTest, TimersTickOnlyWhileRunning) {
+    int ticks = 0, otherTicks = 0;
+    auto timer = std::make_unique<TTimer>(nullptr, false);
+    timer->OnTimer = [&](TComponent*) { ++ticks; };
+    timer->SetInterval(20);
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        bool ticking;
+    };
+    const Step steps[] = {
+        {"made disabled", [] {}, false},
+        {"enabled", [&] { timer->SetEnabled(true); }, true},
+        {"another timer made and dropped without running", [&] {
+             TTimer other(nullptr, false);
+             other.OnTimer = [&](TComponent*) { ++otherTicks; };
+             other.SetInterval(10);
+         }, true},
+        {"interval changed while running", [&] { timer->SetInterval(30); }, true},
+        {"disabled", [&] { timer->SetEnabled(false); }, false},
+        {"interval changed while disabled", [&] { timer->SetInterval(20); }, false},
+        {"enabled again", [&] { timer->SetEnabled(true); }, true},
+        {"destroyed while running", [&] { timer.reset(); }, false},
+    };
+    for (const Step& step : steps) {
+        step.act();
+        ticks = 0;
+        wintest::PumpFor(*app, 150);
+        EXPECT_EQ(ticks > 0, step.ticking) << step.what << ": " << ticks << " ticks";
+    }
+    EXPECT_EQ(otherTicks, 0);
 }
 
 }  // namespace
