@@ -12,7 +12,6 @@
 #include "runner/JpegDecoder.h"
 #include "runner/core/Layout.h"
 #include "runner/core/Navigation.h"
-#include "skin/frames/SkinManage.h"
 #include "winutil/WideText.h"
 
 namespace zuno::app {
@@ -259,13 +258,8 @@ void TForm1::PreviousButtonClick() {
 
 void TForm1::WndProc(forms::TMessage& m) {
     if (m.Msg == WM_CREATEOPTIONWINDOWS) {
-        // The skin frame's first show was posted while the window was being shown, after
-        // this message: the window takes its frame and is painted before the hidden
-        // windows are made, which would otherwise hold the skinned first frame back.
-        MSG pending;
-        while (PeekMessageW(&pending, Handle(), skin::frames::SKINMSG_FIRSTSHOW, skin::frames::SKINMSG_FIRSTSHOW,
-                            PM_REMOVE))
-            DispatchMessageW(&pending);
+        // Whatever of the window is still to be painted is painted first: the hidden
+        // windows must not hold the first frame back.
         RedrawWindow(Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         CreateOptionWindows();
         return;

@@ -202,11 +202,21 @@ bool TSkinManage::SkinWindow(HWND window) {
     auto* frame = new TWinSkinForm(form);
     frame->Handle = window;
     Frames.push_back(frame);
+    // A window on screen (one being activated is) takes its skinned shape at once, and
+    // nothing of it is painted from the attachment until then: waiting for the posted
+    // message, it would show its native frame meanwhile. The posted one then finds the
+    // first show done.
+    const bool onScreen = IsWindowVisible(window) != FALSE;
+    frame->HoldPainting(onScreen);
     if (form)
         frame->AttachForm(data, form);
     else
         frame->AttachWindow(data);
     PostMessageW(window, SKINMSG_FIRSTSHOW, 0, 1000);
+    if (onScreen) {
+        SendMessageW(window, SKINMSG_FIRSTSHOW, 0, 1000);
+        if (FindFrame(window) == frame) frame->HoldPainting(false);
+    }
     frame->FrameExistingMdiChildren();
     return true;
 }

@@ -158,6 +158,9 @@ void TWinSkinForm::AttachWindow(TSkinData* data) {
         savedMenuUpdate_ = data_->MenuUpdate;
         SubclassMdiClient();
     }
+    // In front of the window before its menu is taken off (the window's frame is then
+    // recalculated and, on screen, painted natively): a held frame keeps that paint off.
+    if (holdPainting_) Subclass();
     if (framePainting_) {
         HMENU menu = GetMenu(Handle);
         if (menu && kind_ != FrameKind::MdiChild) {
@@ -170,7 +173,7 @@ void TWinSkinForm::AttachWindow(TSkinData* data) {
         if (!mdiHeld && state_ != WindowState::Minimised) SetCaptionStyles(false);
         LoadFrameMetrics();
     }
-    Subclass();
+    if (!savedProc_) Subclass();
     DiscoverControls();
     InvalidateRect(Handle, nullptr, TRUE);
 }
@@ -525,6 +528,10 @@ LRESULT TWinSkinForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 bool TWinSkinForm::Stage1(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (holdPainting_ && (msg == WM_NCPAINT || msg == WM_ERASEBKGND)) {
+        result = 0;  // left for the first show's repaint (a background not erased stays due)
+        return true;
+    }
     switch (msg) {
     case WM_ERASEBKGND:
         result = OnEraseBackground(wParam, lParam);

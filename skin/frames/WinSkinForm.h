@@ -55,6 +55,9 @@ public:
 
     void AttachForm(TSkinData* data, forms::TForm* form);
     void AttachWindow(TSkinData* data);
+    // While held, the window's frame and background are not painted (they stay due):
+    // set by the manager around attaching to a window on screen and its first show.
+    void HoldPainting(bool on) { holdPainting_ = on; }
     void LoadFrameMetrics();
     void FreeTitleButtons();
     void RefreshSkin();
@@ -282,6 +285,7 @@ private:
     DibSurface caption_;             // the caption strip as last painted
     DibSurface workSurface_;         // lent to the control wrappers
     bool captionPainted_ = false;
+    bool holdPainting_ = false;      // see HoldPainting
     bool regionSet_ = false;         // the window system owns a region we set
     forms::TColor savedColour_ = 0;
     DWORD lastSysMenuTime_ = 0;

@@ -123,6 +123,35 @@ TEST_F(SkinTest, FramePaintedFromTheSkinAroundAnUnchangedClientArea) {
 }
 
 
+// A window is framed as it is activated, when it is already on screen: it takes its
+// skinned shape there and then, so its first paint is the skinned one (waiting for the
+// posted first show, the native frame and caption showed meanwhile).
+TEST_F(SkinTest, WindowIsSkinnedFromItsFirstPaint) {
+    auto* f = app->CreateForm<TForm>(L"FirstPaint");
+    auto* menu = new TMainMenu(f);
+    auto* item = new TMenuItem(f);
+    item->SetCaption(L"甲");
+    menu->Items()->Add(item);
+    f->SetMenu(menu);
+    f->SetClientSize(300, 150);
+    f->SetBounds(100, 100, f->Width(), f->Height());
+    f->ShowForm();
+    // No message has been handled since: only what happened while showing counts.
+    HWND w = f->Handle();
+    const SIZE s = WindowSize(w);
+    EXPECT_EQ(s.cx, 300 + kFixLeftWidth + kFixRightWidth);
+    EXPECT_EQ(s.cy, 150 + kFixTopHeight + GetSystemMetrics(SM_CYMENU) + kFixBottomHeight);
+    EXPECT_FALSE(InRegion(w, kFixLeftWidth, 0)) << "skinned outline";
+    EXPECT_TRUE(InRegion(w, kFixLeftWidth + 2, 0));
+    Pump(100);
+    EXPECT_EQ(WindowSize(w).cx, s.cx) << "the posted first show changes nothing";
+    EXPECT_EQ(WindowSize(w).cy, s.cy);
+    EXPECT_EQ(ScreenPixel(w, s.cx - 70, 2), kFixTop) << "caption";
+    EXPECT_EQ(ScreenPixel(w, 2, s.cy / 2), kFixLeft) << "left border";
+    EXPECT_EQ(ClientSize(w).cx, 300);
+    EXPECT_EQ(ClientSize(w).cy, 150);
+}
+
 TEST_F(SkinTest, InactiveWindowShowsTheSecondFrames) {
     TForm* first = ShowForm(L"First", 200, 120);
     TForm* second = ShowForm(L"Second", 200, 120);
