@@ -67,7 +67,9 @@ TEST(ControlLayout, IconAndTextPlacement) {
     for (const Case& c : cases) {
         const IconTextPlace p = PlaceIconAndText({0, 0, 100, 20}, c.align, c.icon, 16, 40, 14);
         EXPECT_EQ(p.drawIcon, c.icon);
-        if (c.icon) EXPECT_EQ(p.iconX, c.iconX) << int(c.align);
+        if (c.icon) {
+            EXPECT_EQ(p.iconX, c.iconX) << int(c.align);
+        }
         EXPECT_EQ(p.textX, c.textX) << int(c.align);
         EXPECT_EQ(p.textY, 3);
     }

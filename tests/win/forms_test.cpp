@@ -345,7 +345,9 @@ TEST_F(FormsTest, AboutBoxTextAndScrollRule) {
     EXPECT_EQ(text.find(L"\n"), std::wstring::npos) << "records are joined by carriage returns only";
     const int h = tools::aboutzuno->Label1->Height();
     EXPECT_EQ(tools::aboutzuno->ScrollBar->Visible(), h > 201);
-    if (h > 201) EXPECT_EQ(tools::aboutzuno->ScrollBar->Max(), h - 150);
+    if (h > 201) {
+        EXPECT_EQ(tools::aboutzuno->ScrollBar->Max(), h - 150);
+    }
     EXPECT_FALSE(form->Enabled());
     tools::aboutzuno->ScrollBar->SetPosition(40);
     EXPECT_EQ(tools::aboutzuno->Label1->Top(), 15 - tools::aboutzuno->ScrollBar->Position());
