@@ -261,6 +261,9 @@ void TForm1::WndProc(forms::TMessage& m) {
         // Whatever of the window is still to be painted is painted first: the hidden
         // windows must not hold the first frame back.
         RedrawWindow(Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        // A wait, however short, is where the window system puts what was painted on
+        // screen; without one the first frame would show only after the options are made.
+        MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, 0);
         CreateOptionWindows();
         return;
     }
