@@ -132,11 +132,18 @@ void TForm::BoundsChanged() {
     if (hwnd_) SetWindowPos(hwnd_, nullptr, left_, top_, width_, height_, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+namespace {
+TFormShowingHook showingHook = nullptr;
+}  // namespace
+
+void SetFormShowingHook(TFormShowingHook hook) { showingHook = hook; }
+
 void TForm::VisibleChanged() {
     if (visible_) {
         HandleNeeded();
         if (OnShow) Guarded([&] { OnShow(this); });
         if (!visible_) return;  // OnShow hid the form again
+        if (showingHook && !(GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE)) showingHook(*this);
         ShowWindow(hwnd_, SW_SHOW);
     } else if (hwnd_) {
         ShowWindow(hwnd_, SW_HIDE);

@@ -17,6 +17,13 @@ enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 
 using TCloseEvent = std::function<void(TComponent* sender, TCloseAction& action)>;
 
+class TForm;
+// Called with a form whose window is about to be shown, while it is still hidden: the
+// skin engine frames it then, so the window is mapped already wearing its frame
+// instead of being reshaped (and blank meanwhile) once it is on screen.
+using TFormShowingHook = void (*)(TForm& form);
+void SetFormShowingHook(TFormShowingHook hook);
+
 class TForm : public TWinControl {
     ZUNO_COMPONENT_CLASS(TForm, TWinControl)
 public:

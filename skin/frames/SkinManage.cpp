@@ -43,6 +43,16 @@ LRESULT CALLBACK CbtHookProc(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// A form about to be shown is framed while still hidden: activation would frame it only
+// once it is on screen, and its frame and menu would then change in sight.
+void FrameBeforeShow(forms::TForm& form) {
+    if (!SkinManager) return;
+    try {
+        SkinManager->SkinWindow(form.HandleIfAllocated(), true);
+    } catch (...) {
+    }
+}
+
 std::string Lower(std::string s) {
     for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return s;
@@ -114,6 +124,7 @@ TSkinManage::TSkinManage() : CommandTimer(nullptr, false) {
 }
 
 TSkinManage::~TSkinManage() {
+    if (HookHandle) forms::SetFormShowingHook(nullptr);
     if (HookHandle) UnhookWindowsHookEx(HookHandle);
     HookHandle = nullptr;
     CommandTimer.SetEnabled(false);
@@ -133,6 +144,7 @@ TSkinManage::~TSkinManage() {
 void TSkinManage::InstallHook() {
     PlatformVersion = GetVersion();
     if (!HookHandle) HookHandle = SetWindowsHookExW(WH_CBT, CbtHookProc, nullptr, GetCurrentThreadId());
+    if (HookHandle) forms::SetFormShowingHook(FrameBeforeShow);
 }
 
 void TSkinManage::RegisterSkinData(TSkinData* data) {
@@ -181,7 +193,7 @@ void TSkinManage::SkinForm(forms::TForm* form) {
     SkinWindow(window);
 }
 
-bool TSkinManage::SkinWindow(HWND window) {
+bool TSkinManage::SkinWindow(HWND window, bool showing) {
     if (!SkinningOn || !IsWindow(window)) return false;
     if (SendMessageW(window, SKINMSG_QUERY, 0, 0) == 1) return false;
     PurgeDeadFrames();
@@ -204,8 +216,8 @@ bool TSkinManage::SkinWindow(HWND window) {
     Frames.push_back(frame);
     // A window on screen (one being activated is) takes its skinned shape at once, and
     // nothing of it is painted from the attachment until then: waiting for the posted
-    // message, it would show its native frame meanwhile. The posted one then finds the
-    // first show done.
+    // message, it would show its native frame meanwhile. One about to be shown takes
+    // it at once too, before it is mapped. The posted one then finds the first show done.
     const bool onScreen = IsWindowVisible(window) != FALSE;
     frame->HoldPainting(onScreen);
     if (form)
@@ -213,7 +225,7 @@ bool TSkinManage::SkinWindow(HWND window) {
     else
         frame->AttachWindow(data);
     PostMessageW(window, SKINMSG_FIRSTSHOW, 0, 1000);
-    if (onScreen) {
+    if (onScreen || showing) {
         SendMessageW(window, SKINMSG_FIRSTSHOW, 0, 1000);
         if (FindFrame(window) == frame) frame->HoldPainting(false);
     }

@@ -59,7 +59,9 @@ public:
     void Schedule(std::int32_t command, UINT delay);
     void DropTitleButtons();
     void SkinForm(forms::TForm* form);
-    bool SkinWindow(HWND window);
+    // `showing`: the window is hidden and about to be shown; it takes its skinned
+    // shape now, before it is mapped.
+    bool SkinWindow(HWND window, bool showing = false);
     TSkinData* ChooseSkinData(HWND window) const;
     bool AllowClass(const std::string& className) const;
     void SkinMenuWindow(HWND window);
