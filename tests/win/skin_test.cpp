@@ -152,6 +152,47 @@ TEST_F(SkinTest, WindowIsSkinnedFromItsFirstPaint) {
     EXPECT_EQ(ClientSize(w).cy, 150);
 }
 
+// What a form's window looked like when it was told it is being shown, before it
+// was mapped: its native menu and whether it had its skinned outline.
+struct ShowingState {
+    HWND window = nullptr;
+    bool seen = false;
+    bool nativeMenu = false;
+    bool outline = false;
+};
+ShowingState showing;
+
+LRESULT CALLBACK WatchShowing(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* m = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && m->hwnd == showing.window && m->message == WM_SHOWWINDOW && m->wParam && !showing.seen) {
+        showing.seen = true;
+        showing.nativeMenu = GetMenu(m->hwnd) != nullptr;
+        HRGN r = CreateRectRgn(0, 0, 0, 0);
+        showing.outline = GetWindowRgn(m->hwnd, r) != ERROR;
+        DeleteObject(r);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(SkinTest, FormIsFramedBeforeItIsMapped) {
+    auto* f = app->CreateForm<TForm>(L"Premapped");
+    auto* menu = new TMainMenu(f);
+    auto* item = new TMenuItem(f);
+    item->SetCaption(L"甲");
+    menu->Items()->Add(item);
+    f->SetMenu(menu);
+    f->SetClientSize(300, 150);
+    showing = {f->Handle()};
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, WatchShowing, nullptr, GetCurrentThreadId());
+    f->ShowForm();
+    UnhookWindowsHookEx(hook);
+    ASSERT_TRUE(showing.seen);
+    EXPECT_FALSE(showing.nativeMenu) << "the skin's menu bar replaces the native one before the window appears";
+    EXPECT_TRUE(showing.outline) << "the window appears in its skinned outline";
+    EXPECT_EQ(ClientSize(f->Handle()).cx, 300);
+    EXPECT_EQ(ClientSize(f->Handle()).cy, 150);
+}
+
 TEST_F(SkinTest, InactiveWindowShowsTheSecondFrames) {
     TForm* first = ShowForm(L"First", 200, 120);
     TForm* second = ShowForm(L"Second", 200, 120);
