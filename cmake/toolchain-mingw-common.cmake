@@ -21,5 +21,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# Static everything: the exe must need only Windows' own DLLs.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# Static everything: the exe must need only Windows' own DLLs. Sections start on page
+# boundaries in the file too, so that Wine maps an exe straight from the file; otherwise
+# it copies the whole image into memory before the process runs (for zuno.exe ~10 ms
+# of every start).
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--file-alignment,4096")
