@@ -29,6 +29,9 @@ Tflash::Tflash(TComponent* owner) : TForm(owner, L"flash") {
     BorderStyle = TFormBorderStyle::bsNone;
     Position = TPosition::poScreenCenter;
     ToolWindow = true;
+    // On top without taking the focus: the main window takes it moments later, and
+    // activating the splash first would cost Wine ~15 ms before the main window shows.
+    ActivateOnShow = false;
     SetColor(clBtnHighlight);
     SetClientSize(319, 111);
 

@@ -144,18 +144,22 @@ void TForm::VisibleChanged() {
         if (OnShow) Guarded([&] { OnShow(this); });
         if (!visible_) return;  // OnShow hid the form again
         if (showingHook && !(GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE)) showingHook(*this);
-        ShowWindow(hwnd_, SW_SHOW);
+        ShowWindow(hwnd_, ActivateOnShow ? SW_SHOW : SW_SHOWNA);
     } else if (hwnd_) {
         ShowWindow(hwnd_, SW_HIDE);
     }
 }
 
 void TForm::ShowForm() {
+    const bool wasVisible = visible_;
     if (!visible_) SetVisible(true);
-    if (hwnd_) {
-        if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
+    if (!hwnd_) return;
+    if (IsIconic(hwnd_)) ShowWindow(hwnd_, ActivateOnShow ? SW_RESTORE : SW_SHOWNOACTIVATE);
+    if (ActivateOnShow) {
         SetForegroundWindow(hwnd_);
         BringWindowToTop(hwnd_);
+    } else if (wasVisible) {
+        SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
 }
 

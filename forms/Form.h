@@ -38,6 +38,9 @@ public:
     bool AutoScroll = true;
     // Not shown on the taskbar (the splash form).
     bool ToolWindow = false;
+    // Showing the form makes it the active window; when false it is shown on top
+    // but the focus stays where it is (the splash form).
+    bool ActivateOnShow = true;
 
     // The client area size; the window is sized around it.
     void SetClientSize(int width, int height);
@@ -53,7 +56,7 @@ public:
     // Focus to the next (or previous) control that takes focus by Tab.
     void SelectNext(TWinControl* current, bool forward);
 
-    void ShowForm();  // shows, activates and brings to the front
+    void ShowForm();  // shows, activates (see ActivateOnShow) and brings to the front
     void Close();
     void Release();   // destroys the form once the current message is done
     bool Active() const;

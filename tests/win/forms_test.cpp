@@ -73,6 +73,37 @@ TEST_F(FormsTest, FormWindowClassIsTPlusName) {
     EXPECT_EQ(app->MainForm(), form);
 }
 
+// The splash form's way of showing: on top of the active window, which keeps the focus,
+// also when shown again from behind it; a form shown normally then takes the focus.
+TEST_F(FormsTest, FormShownWithoutActivationGoesOnTopAndLeavesTheFocus) {
+    auto* first = app->CreateForm<TForm>(L"First");
+    first->SetClientSize(200, 100);
+    first->ShowForm();
+    auto* quiet = new TForm(app.get(), L"Quiet");
+    quiet->ActivateOnShow = false;
+    quiet->SetClientSize(100, 50);
+    const auto above = [](HWND upper, HWND lower) {
+        for (HWND h = GetWindow(upper, GW_HWNDNEXT); h; h = GetWindow(h, GW_HWNDNEXT))
+            if (h == lower) return true;
+        return false;
+    };
+    for (const char* round : {"first show", "shown again after the other came to the front"}) {
+        quiet->ShowForm();
+        Pump();
+        EXPECT_TRUE(IsWindowVisible(quiet->Handle())) << round;
+        EXPECT_EQ(GetActiveWindow(), first->Handle()) << round;
+        EXPECT_FALSE(quiet->Active()) << round;
+        EXPECT_TRUE(above(quiet->Handle(), first->Handle())) << round;
+        first->ShowForm();
+        Pump();
+    }
+    auto* next = new TForm(app.get(), L"Next");
+    next->SetClientSize(100, 50);
+    next->ShowForm();
+    EXPECT_EQ(GetActiveWindow(), next->Handle());
+    delete next;
+    delete quiet;
+}
 TEST_F(FormsTest, MenuItemsFollowInsertionAndState) {
     auto* form = app->CreateForm<TForm>(L"MenuProbe");
     auto* menu = new TMainMenu(form);
