@@ -11,6 +11,7 @@
 
 #include "app/MainModule.h"
 #include "app/MainWindow.h"
+#include "app/ProfileFile.h"
 #include "app/SplashForm.h"
 #include "content/ConnectionString.h"
 #include "content/Recordset.h"
@@ -407,6 +408,30 @@ TEST_F(FormsTest, SoundSwitchIsWrittenAtOnce) {
     EXPECT_TRUE(form->N9->Checked());
     EXPECT_EQ(wintest::Lines(box.ReadFile(L"zuno.ini")), (std::vector<std::string>{"[tool]", "usesound=1"}));
     app::inipath.clear();
+}
+
+// The settings file read a section at a time gives what single-key reads give, also
+// for a file edited by hand, and a write is seen by the next read.
+TEST_F(FormsTest, SettingsReadLikeSingleKeyReads) {
+    wintest::Sandbox box;
+    box.WriteFile(L"zuno.ini",
+                  "; edited by hand\r\n[Zuno]\r\n  NewLibNum = 12 \r\nnewlibnum=99\r\nquoted=\"a b\"\r\nhalf=\"a\r\n"
+                  "single='x'\r\neq=a=b\r\nempty=\r\nnovalue\r\n[tool]\r\nskin=暗夜黑.skn\r\n");
+    const std::wstring path = box.Path(L"zuno.ini");
+    const std::pair<const char*, const char*> keys[] = {
+        {"zuno", "NewLibNum"}, {"ZUNO", "newlibnum"}, {"zuno", "quoted"}, {"zuno", "half"},
+        {"zuno", "single"},    {"zuno", "eq"},        {"zuno", "empty"},  {"zuno", "novalue"},
+        {"zuno", "missing"},   {"nosection", "x"},    {"tool", "skin"},
+    };
+    app::ProfileFile ini(path);
+    for (const auto& [section, key] : keys) {
+        wchar_t buf[256];
+        GetPrivateProfileStringW(app::Widen(section).c_str(), app::Widen(key).c_str(), L"default", buf, 256,
+                                 path.c_str());
+        EXPECT_EQ(ini.Read(section, key, "default"), app::Narrow(buf)) << section << "/" << key;
+    }
+    ini.Write("zuno", "NewLibNum", "13");
+    EXPECT_EQ(ini.Read("zuno", "newlibnum", ""), "13");
 }
 
 TEST_F(FormsTest, CataloguesListEveryLevelInReverseReadOrder) {
