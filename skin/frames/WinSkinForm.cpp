@@ -335,10 +335,11 @@ void TWinSkinForm::RefreshSkin() {
 // has it painted once, together with whatever it no longer covers. Painting after
 // each step would draw every frame two or three times over.
 void TWinSkinForm::ReshapeOnce(bool keepHeight) {
-    // What the window covers now, on screen: its rectangle cut by its region.
+    // What the window covers now, on screen: its rectangle cut by its region (nothing
+    // while it is hidden, as when it is framed before being shown).
     RECT before{};
     GetWindowRect(Handle, &before);
-    GdiObject<HRGN> covered(CreateRectRgn(0, 0, 0, 0));
+    GdiObject<HRGN> covered(IsWindowVisible(Handle) ? CreateRectRgn(0, 0, 0, 0) : nullptr);
     if (covered.Get() && GetWindowRgn(Handle, covered.Get()) != ERROR)
         OffsetRgn(covered.Get(), before.left, before.top);
     else if (covered.Get())
