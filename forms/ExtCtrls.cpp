@@ -145,38 +145,28 @@ void TImage::Paint(HDC dc) {
 
 namespace {
 
+// Running timers by system timer id.
 std::unordered_map<UINT_PTR, TTimer*>& Timers() {
     static std::unordered_map<UINT_PTR, TTimer*> timers;
     return timers;
 }
 
-LRESULT CALLBACK TimerWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_TIMER) {
-        auto it = Timers().find(wParam);
-        if (it != Timers().end()) it->second->Tick();
-        return 0;
-    }
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
-}
-
-HWND TimerWindow() {
-    static HWND hwnd = [] {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = TimerWndProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"ZunoTimerWindow";
-        RegisterClassW(&wc);
-        return CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
-    }();
-    return hwnd;
+void CALLBACK TimerProc(HWND, UINT, UINT_PTR id, DWORD) {
+    auto it = Timers().find(id);
+    if (it != Timers().end()) it->second->Tick();
 }
 
 }  // namespace
 
 TTimer::TTimer(TComponent* owner, bool enabled) : TComponent(owner), enabled_(enabled) {}
 
-TTimer::~TTimer() {
-    if (Timers().erase(reinterpret_cast<UINT_PTR>(this))) KillTimer(TimerWindow(), reinterpret_cast<UINT_PTR>(this));
+TTimer::~TTimer() { Stop(); }
+
+void TTimer::Stop() {
+    if (!systemId_) return;
+    Timers().erase(systemId_);
+    KillTimer(nullptr, systemId_);
+    systemId_ = 0;
 }
 
 void TTimer::SetInterval(UINT ms) {
@@ -190,13 +180,13 @@ void TTimer::SetEnabled(bool v) {
 }
 
 void TTimer::Update() {
-    const auto id = reinterpret_cast<UINT_PTR>(this);
-    // Only a running timer is in the table: a timer that never ran costs no call to
-    // the system, and the timer window is made when the first timer starts.
-    if (Timers().erase(id)) KillTimer(TimerWindow(), id);
+    // Only a running timer has a system timer, so a timer that never ran costs no call
+    // to the system. They are thread timers: no window is needed for them (making one
+    // costs Wine a millisecond of start-up), and every message loop here dispatches them.
+    Stop();
     if (enabled_ && interval_ > 0 && OnTimer) {
-        Timers()[id] = this;
-        SetTimer(TimerWindow(), id, interval_, nullptr);
+        systemId_ = SetTimer(nullptr, 0, interval_, TimerProc);
+        if (systemId_) Timers()[systemId_] = this;
     }
 }
 

@@ -82,9 +82,11 @@ public:
     void Tick();
 
 private:
+    void Stop();
     void Update();
     UINT interval_ = 1000;
     bool enabled_ = true;
+    UINT_PTR systemId_ = 0;  // the running system timer, 0 when not running
 };
 
 // The font dialog. Options are CF_ flags (CF_ANSIONLY, CF_TTONLY, CF_NOVECTORFONTS,
