@@ -2,7 +2,6 @@
 // of thousands of items costs one native call per item.
 #include "forms/Menus.h"
 
-#include <cstdlib>
 #include <new>
 #include <stdexcept>
 #include <unordered_map>
@@ -22,8 +21,9 @@ constexpr UINT kFirstCommand = 100;
 constexpr UINT kEndCommand = 0xF000;
 
 // Ids index a flat table rather than a hash map: a catalogue of 10,000 tests then
-// costs no heap node per item. The table is zeroed memory from calloc, so only the
-// pages of ids actually handed out are ever touched.
+// costs no heap node per item. The table is committed straight from the system, whose
+// fresh pages read as zero until first written, so only the pages of ids actually
+// handed out are ever touched (calloc zeroes all 480 KB at once under Wine: 1.5 ms).
 struct CommandPool {
     TMenuItem** slots = nullptr;  // [id - kFirstCommand]: the item holding id, or null
     std::size_t used = 0;
@@ -34,7 +34,8 @@ struct CommandPool {
     UINT Take(TMenuItem* item) {
         if (used >= kEndCommand - kFirstCommand) throw std::runtime_error("菜单项太多，无法再添加。");
         if (!slots) {
-            slots = static_cast<TMenuItem**>(std::calloc(kEndCommand - kFirstCommand, sizeof(TMenuItem*)));
+            slots = static_cast<TMenuItem**>(VirtualAlloc(nullptr, (kEndCommand - kFirstCommand) * sizeof(TMenuItem*),
+                                                          MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
             if (!slots) throw std::bad_alloc();
         }
         while (slots[next - kFirstCommand]) Advance();
