@@ -124,8 +124,10 @@ TSkinManage::TSkinManage() : CommandTimer(nullptr, false) {
 }
 
 TSkinManage::~TSkinManage() {
-    if (HookHandle) forms::SetFormShowingHook(nullptr);
-    if (HookHandle) UnhookWindowsHookEx(HookHandle);
+    if (HookHandle) {
+        forms::SetFormShowingHook(nullptr);
+        UnhookWindowsHookEx(HookHandle);
+    }
     HookHandle = nullptr;
     CommandTimer.SetEnabled(false);
     for (TWinSkinPopMenu* w : MenuWrappers) {

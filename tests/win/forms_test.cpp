@@ -105,6 +105,7 @@ TEST_F(FormsTest, FormShownWithoutActivationGoesOnTopAndLeavesTheFocus) {
     delete next;
     delete quiet;
 }
+
 TEST_F(FormsTest, MenuItemsFollowInsertionAndState) {
     auto* form = app->CreateForm<TForm>(L"MenuProbe");
     auto* menu = new TMainMenu(form);

@@ -53,6 +53,17 @@ protected:
         Pump(150);
         return f;
     }
+    // A form not yet shown, with a client area of 300 × 150 and a one-item main menu.
+    TForm* MenuForm(const wchar_t* name, const wchar_t* caption) {
+        auto* f = app->CreateForm<TForm>(name);
+        auto* menu = new TMainMenu(f);
+        auto* item = new TMenuItem(f);
+        item->SetCaption(caption);
+        menu->Items()->Add(item);
+        f->SetMenu(menu);
+        f->SetClientSize(300, 150);
+        return f;
+    }
     static COLORREF ScreenPixel(HWND w, int x, int y) {
         RECT r;
         GetWindowRect(w, &r);
@@ -122,18 +133,11 @@ TEST_F(SkinTest, FramePaintedFromTheSkinAroundAnUnchangedClientArea) {
     EXPECT_TRUE(InRegion(w, s.cx / 2, s.cy / 2));
 }
 
-
 // A window is framed as it is activated, when it is already on screen: it takes its
 // skinned shape there and then, so its first paint is the skinned one (waiting for the
 // posted first show, the native frame and caption showed meanwhile).
 TEST_F(SkinTest, WindowIsSkinnedFromItsFirstPaint) {
-    auto* f = app->CreateForm<TForm>(L"FirstPaint");
-    auto* menu = new TMainMenu(f);
-    auto* item = new TMenuItem(f);
-    item->SetCaption(L"甲");
-    menu->Items()->Add(item);
-    f->SetMenu(menu);
-    f->SetClientSize(300, 150);
+    TForm* f = MenuForm(L"FirstPaint", L"甲");
     f->SetBounds(100, 100, f->Width(), f->Height());
     f->ShowForm();
     // No message has been handled since: only what happened while showing counts.
@@ -175,13 +179,7 @@ LRESULT CALLBACK WatchShowing(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 TEST_F(SkinTest, FormIsFramedBeforeItIsMapped) {
-    auto* f = app->CreateForm<TForm>(L"Premapped");
-    auto* menu = new TMainMenu(f);
-    auto* item = new TMenuItem(f);
-    item->SetCaption(L"甲");
-    menu->Items()->Add(item);
-    f->SetMenu(menu);
-    f->SetClientSize(300, 150);
+    TForm* f = MenuForm(L"Premapped", L"甲");
     showing = {f->Handle()};
     HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, WatchShowing, nullptr, GetCurrentThreadId());
     f->ShowForm();
@@ -212,13 +210,7 @@ TEST_F(SkinTest, InactiveWindowShowsTheSecondFrames) {
 }
 
 TEST_F(SkinTest, HitTestingOfTopRowsCaptionAndMenuStrip) {
-    auto* f = app->CreateForm<TForm>(L"Hits");
-    auto* menu = new TMainMenu(f);
-    auto* item = new TMenuItem(f);
-    item->SetCaption(L"文件");
-    menu->Items()->Add(item);
-    f->SetMenu(menu);
-    f->SetClientSize(300, 150);
+    TForm* f = MenuForm(L"Hits", L"文件");
     f->ShowForm();
     Pump(150);
     HWND w = f->Handle();
