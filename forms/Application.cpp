@@ -59,6 +59,11 @@ TApplication::TApplication() : TComponent(nullptr) {
 }
 
 TApplication::~TApplication() {
+    // Out of sight first, while every form is whole: taking a form apart lets its skin
+    // frame go before its window, and the bare window must not be seen in between.
+    for (auto it = forms_.rbegin(); it != forms_.rend(); ++it) {
+        if (HWND h = (*it)->HandleIfAllocated(); h && IsWindowVisible(h)) ShowWindow(h, SW_HIDE);
+    }
     // Forms are components of the application; they go with it, newest first.
     forms_.clear();
     if (g_application == this) g_application = nullptr;

@@ -290,6 +290,7 @@ void TForm::WndProc(TMessage& m) {
         } else if (action == TCloseAction::caMinimize) {
             ShowWindow(hwnd_, SW_MINIMIZE);
         } else {
+            Hide();  // gone at once, not bare for a moment when its skin frame lets go
             Release();
         }
         return;

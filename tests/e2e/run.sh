@@ -101,6 +101,9 @@ pixels_apart() { compare -fuzz 3% -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f
 # runs beside the flow (the screen is read at once), and the run waits for it at the end.
 shot_jobs=()
 shot() { { import -window root "$shots/$case-$1.png" 2>/dev/null || true; } & shot_jobs+=($!); }
+# A screenshot before a step that ends the program: the window has settled and is read
+# while it is still there.
+shot_now() { sleep 0.5; import -window root "$shots/$case-$1.png" 2>/dev/null || true; }
 press() { xdotool windowfocus --sync "$1" key "$2"; }
 probe() { "$WINE64" "$helpers/e2e_probe.exe" "$@" 2>/dev/null | tr -d '\r'; }
 # A flow that finds the program wrong says why and gives up.
@@ -229,8 +232,8 @@ prep_skin_stored_truncated() {
 prep_skin_stored_empty() { : > "$box/skin/empty.skn"; stored_skin empty.skn; }
 
 # --- flows: each ends when the program has ended (or gives up) ---------------------------------
-flow_esc() { local w; w=$(wait_window "$MAIN") || return 1; shot main; press "$w" Escape; }
-flow_altf4() { local w; w=$(wait_window "$MAIN") || return 1; shot main; press "$w" alt+F4; }
+flow_esc() { local w; w=$(wait_window "$MAIN") || return 1; shot_now main; press "$w" Escape; }
+flow_altf4() { local w; w=$(wait_window "$MAIN") || return 1; shot_now main; press "$w" alt+F4; }
 # The Exit button, found by its caption.
 flow_exit() {
   wait_window "$MAIN" >/dev/null || return 1

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
 
@@ -16,6 +17,7 @@
 #include "content/ConnectionString.h"
 #include "content/Recordset.h"
 #include "forms/Application.h"
+#include "forms/Messages.h"
 #include "tests/win/ProgramUnderTest.h"
 #include "tests/win/PumpMessages.h"
 #include "tools/AboutForm.h"
@@ -104,6 +106,43 @@ TEST_F(FormsTest, FormShownWithoutActivationGoesOnTopAndLeavesTheFocus) {
     EXPECT_EQ(GetActiveWindow(), next->Handle());
     delete next;
     delete quiet;
+}
+
+// A form leaves the screen before it is taken apart: its skin frame lets go of the
+// window first, and the bare window must not be seen in between. Checked where the
+// frame is told: when a form closes to be freed, and when the application ends.
+TEST_F(FormsTest, FormsAreOutOfSightBeforeTheyAreTakenApart) {
+    static std::map<HWND, bool> visibleWhenTold;
+    visibleWhenTold.clear();
+    HHOOK hook = SetWindowsHookExW(
+        WH_CALLWNDPROC,
+        [](int code, WPARAM w, LPARAM l) -> LRESULT {
+            const auto* call = reinterpret_cast<const CWPSTRUCT*>(l);
+            if (code == HC_ACTION && call->message == CM_FORMDESTROYING)
+                visibleWhenTold[call->hwnd] = IsWindowVisible(call->hwnd) != FALSE;
+            return CallNextHookEx(nullptr, code, w, l);
+        },
+        nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    auto* main = app->CreateForm<TForm>(L"MainOne");
+    auto* other = app->CreateForm<TForm>(L"OtherOne");
+    auto* freed = app->CreateForm<TForm>(L"FreedOne");
+    freed->OnClose = [](TComponent*, TCloseAction& action) { action = TCloseAction::caFree; };
+    std::map<std::wstring, HWND> windows;
+    for (TForm* f : {main, other, freed}) {
+        f->SetClientSize(120, 60);
+        f->ShowForm();
+        windows[f->Name] = f->Handle();
+    }
+    freed->Close();
+    EXPECT_FALSE(IsWindowVisible(windows[L"FreedOne"])) << "a form closed to be freed is gone at once";
+    Pump();
+    app.reset();
+    UnhookWindowsHookEx(hook);
+    for (const auto& [name, hwnd] : windows) {
+        ASSERT_TRUE(visibleWhenTold.count(hwnd)) << std::string(name.begin(), name.end());
+        EXPECT_FALSE(visibleWhenTold[hwnd]) << std::string(name.begin(), name.end());
+    }
 }
 
 TEST_F(FormsTest, MenuItemsFollowInsertionAndState) {
