@@ -5,6 +5,7 @@
 // counter "ratio" is compressed size / archive size.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -204,9 +205,13 @@ void BM_Encode(benchmark::State& state) {
     state.counters["ratio"] = static_cast<double>(size + 4) / f.archive.size();
 }
 
-BENCHMARK(BM_Decode)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DecodePlain)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DecodeShippedSkins)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+// Decoding is CPU-bound and deterministic: other work on the machine only ever adds
+// time, so over repetitions the fastest is the steadiest figure to compare.
+double Fastest(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
+
+BENCHMARK(BM_Decode)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", Fastest);
+BENCHMARK(BM_DecodePlain)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", Fastest);
+BENCHMARK(BM_DecodeShippedSkins)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", Fastest);
 BENCHMARK(BM_LoadAndExtractAll)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Encode)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
