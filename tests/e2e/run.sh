@@ -64,6 +64,11 @@ wait_window() {  # $1: caption; prints the window; waits up to 30 s
   done
   return 1
 }
+wait_gone() {  # $1: caption; fails if that window is still there after 5 s
+  local i
+  for ((i = 0; i < 50; i++)); do window_with "$1" >/dev/null || return 0; sleep 0.1; done
+  return 1
+}
 running() { kill -0 "$pid" 2>/dev/null; }
 start_zuno() {  # in $run_in (default: the release copy), which receives the result logs
   (cd "${run_in:-$box}" && exec "$WINE64" "$(winepath_of "$box/zuno.exe")" >/dev/null 2>&1 </dev/null) &
@@ -333,9 +338,7 @@ flow_search() {
   shot opened
   expect_clip question1 "$Q1" || return 1
   click control "退   出" 搜索题库 || return 1
-  local i
-  for ((i = 0; i < 50; i++)); do window_with 搜索题库 >/dev/null || break; sleep 0.1; done
-  window_with 搜索题库 >/dev/null && { fail "退出 left the search dialog open"; return 1; }
+  wait_gone 搜索题库 || { fail "退出 left the search dialog open"; return 1; }
   click control "退  出"
 }
 
@@ -491,8 +494,7 @@ flow_bad_result() {
     boxes=$((boxes + 1)); shot "error-$attempt"
     probe control "$RESULT_ERROR" "$TITLE" >/dev/null || { fail "the error box does not say $RESULT_ERROR"; return 1; }
     if [ "$attempt" = keyboard ]; then press "$e" Return; else click control 确定 "$TITLE" || return 1; fi
-    for ((i = 0; i < 30; i++)); do window_with "$TITLE" >/dev/null || break; sleep 0.1; done
-    window_with "$TITLE" >/dev/null && { fail "the error box stayed open"; return 1; }
+    wait_gone "$TITLE" || { fail "the error box stayed open"; return 1; }
     probe control 一般 "$MAIN" >/dev/null && probe control "完  成" "$MAIN" >/dev/null ||
       { fail "the page no longer shows the last question with 完  成"; return 1; }
     shot "after-$attempt"
